@@ -1,0 +1,48 @@
+// Files with the Windows C runtime's text-mode rules, done by hand over binary
+// streams so that every build reads and writes the same bytes and every write
+// error is seen.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+// Reading: CR LF arrives as LF, and a byte 26 ends the file.
+class TextReader {
+   public:
+    explicit TextReader(const std::string& path);
+    ~TextReader();
+    TextReader(const TextReader&) = delete;
+    TextReader& operator=(const TextReader&) = delete;
+
+    bool isOpen() const { return file_ != nullptr; }
+    // The next byte (0 to 255), or -1 once the end, a byte 26 or an error is reached.
+    int get();
+    void close();
+
+   private:
+    std::FILE* file_ = nullptr;
+    bool ended_ = false;
+    int pending_ = -1;  // a byte read ahead after a CR
+};
+
+// Writing: every LF is stored as CR LF.
+class TextWriter {
+   public:
+    explicit TextWriter(const std::string& path);
+    ~TextWriter();
+    TextWriter(const TextWriter&) = delete;
+    TextWriter& operator=(const TextWriter&) = delete;
+
+    bool isOpen() const { return file_ != nullptr; }
+    void write(std::string_view text);
+    // Closes the file; true when the open, every write and the close succeeded.
+    bool close();
+
+   private:
+    std::FILE* file_ = nullptr;
+    bool failed_ = false;
+};
+
+// True when the file opens for reading (the existence probe of the program).
+bool canOpenForReading(const std::string& path);

@@ -1,0 +1,44 @@
+// The small services the program takes from the operating system, each behind
+// an interface named for what the program needs. Win32 implementations live in
+// platform/win32/, fakes in tests/fakes/.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The installation directory as the installer registered it.
+class InstallRegistry {
+   public:
+    virtual ~InstallRegistry() = default;
+    // The registry value's data up to its first zero byte; nothing when the key
+    // or the value cannot be read or the value holds more than 256 bytes.
+    virtual std::optional<std::string> readInstallPath() = 0;
+};
+
+class WorkingDirectory {
+   public:
+    virtual ~WorkingDirectory() = default;
+    virtual bool change(const std::string& path) = 0;
+};
+
+struct DisplayMode {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::uint32_t bitsPerPel = 0;
+};
+
+class DisplayModes {
+   public:
+    virtual ~DisplayModes() = default;
+    // Mode number i of the display the program runs on; nothing when the
+    // platform reports failure for it.
+    virtual std::optional<DisplayMode> mode(int number) = 0;
+};
+
+class ProcessLauncher {
+   public:
+    virtual ~ProcessLauncher() = default;
+    // Starts the command line in the current directory; never waits.
+    virtual bool start(const std::string& commandLine) = 0;
+};

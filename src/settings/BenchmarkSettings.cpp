@@ -1,0 +1,3 @@
+#include "settings/BenchmarkSettings.h"
+
+BenchmarkSettings theBenchmarkSettings;
