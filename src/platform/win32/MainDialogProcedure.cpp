@@ -1,0 +1,82 @@
+// The thin Win32 side of the main dialog: window messages in, calls on the
+// portable dialog out. Everything worth testing happens in ScriptGenDialog.
+#include "platform/win32/MainDialogProcedure.h"
+
+#include <memory>
+
+#include "platform/win32/Win32ColorListBox.h"
+#include "platform/win32/Win32DialogWindow.h"
+#include "resource.h"
+
+namespace {
+
+struct MainDialogHost {
+    ScriptGenDialog& dialog;
+    HICON icon;
+    std::unique_ptr<Win32DialogWindow> window;
+};
+
+// A minimised dialog draws its icon centred in the client area.
+void paintIconic(HWND dialogWindow, HICON icon) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(dialogWindow, &paint);
+    SendMessageA(dialogWindow, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    int iconWidth = GetSystemMetrics(SM_CXICON);
+    int iconHeight = GetSystemMetrics(SM_CYICON);
+    RECT client;
+    GetClientRect(dialogWindow, &client);
+    int x = (client.right - client.left - iconWidth + 1) / 2;
+    int y = (client.bottom - client.top - iconHeight + 1) / 2;
+    DrawIcon(dc, x, y, icon);
+    EndPaint(dialogWindow, &paint);
+}
+
+INT_PTR CALLBACK mainDialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* host = reinterpret_cast<MainDialogHost*>(lParam);
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        host->window = std::make_unique<Win32DialogWindow>(window, host->icon);
+        return host->dialog.onInitDialog(*host->window) ? TRUE : FALSE;
+    }
+    auto* host = reinterpret_cast<MainDialogHost*>(GetWindowLongPtrA(window, DWLP_USER));
+    if (!host || !host->window) return FALSE;
+
+    switch (message) {
+        case WM_COMMAND:
+            host->dialog.onCommand(HIWORD(wParam), LOWORD(wParam));
+            return TRUE;
+        case WM_SYSCOMMAND:
+            return host->dialog.onSysCommand(unsigned(wParam)) ? TRUE : FALSE;
+        case WM_HSCROLL:
+            host->dialog.onHScroll(LOWORD(wParam), short(HIWORD(wParam)));
+            return FALSE;  // the default handling runs afterwards, handled or not
+        case WM_PAINT:
+            if (!IsIconic(window)) return FALSE;
+            paintIconic(window, host->icon);
+            return TRUE;
+        case WM_QUERYDRAGICON:
+            return reinterpret_cast<INT_PTR>(host->icon);
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC: {
+            // The control answers its own colour request; no brush means default colours.
+            LRESULT brush = 0;
+            if (reflectColorRequest(message, wParam, lParam, brush) && brush)
+                return static_cast<INT_PTR>(brush);
+            return FALSE;
+        }
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+INT_PTR runMainDialog(HINSTANCE instance, ScriptGenDialog& dialog) {
+    MainDialogHost host{dialog, LoadIconA(instance, MAKEINTRESOURCEA(IDI_APPICON)), nullptr};
+    return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, mainDialogProcedure,
+                           reinterpret_cast<LPARAM>(&host));
+}

@@ -1,0 +1,33 @@
+// Start-up: run the main dialog modally; the program ends when it closes,
+// however it was closed, and nothing is saved.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "dialog/ScriptGenDialog.h"
+#include "platform/win32/MainDialogProcedure.h"
+#include "platform/win32/Win32Services.h"
+
+class ScriptGenApp {
+   public:
+    int initInstance(HINSTANCE instance) {
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+
+        RegistryInstallPath registry;
+        Win32WorkingDirectory workingDirectory;
+        Win32DisplayModes displayModes;
+        Win32ProcessLauncher launcher;
+        ScriptGenDialog dialog(theBenchmarkSettings,
+                               {registry, workingDirectory, displayModes, launcher});
+        runMainDialog(instance, dialog);
+        return 0;
+    }
+};
+
+namespace {
+ScriptGenApp theApp;
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    return theApp.initInstance(instance);
+}

@@ -1,0 +1,109 @@
+#include "platform/win32/Win32DialogWindow.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/AboutDialog.h"
+#include "platform/win32/Win32ColorListBox.h"
+
+int Win32DialogWindow::showMessageBox(const std::string& text, const std::string& caption,
+                                      unsigned style) {
+    return MessageBoxA(dialog_, text.c_str(), caption.c_str(), style);
+}
+
+void Win32DialogWindow::setItemText(int id, const std::string& text) {
+    SetDlgItemTextA(dialog_, id, text.c_str());
+}
+
+std::string Win32DialogWindow::itemText(int id) const {
+    HWND control = GetDlgItem(dialog_, id);
+    std::string text(std::size_t(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(std::size_t(GetWindowTextA(control, text.data(), int(text.size()))));
+    return text;
+}
+
+void Win32DialogWindow::setCheck(int id, int state) {
+    CheckDlgButton(dialog_, id, state != 0 ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int Win32DialogWindow::checkState(int id) const {
+    return IsDlgButtonChecked(dialog_, id) == BST_CHECKED ? 1 : 0;
+}
+
+void Win32DialogWindow::enableItem(int id, bool enable) {
+    EnableWindow(GetDlgItem(dialog_, id), enable ? TRUE : FALSE);
+}
+
+void Win32DialogWindow::listAddString(int id, const std::string& text) {
+    send(id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Win32DialogWindow::listSetSelection(int id, int index, bool select) {
+    send(id, LB_SETSEL, select ? TRUE : FALSE, index);
+}
+
+int Win32DialogWindow::listCurrentSelection(int id) const {
+    return int(send(id, LB_GETCURSEL, 0, 0));
+}
+
+int Win32DialogWindow::listSelectionCount(int id) const {
+    return int(send(id, LB_GETSELCOUNT, 0, 0));
+}
+
+std::vector<int> Win32DialogWindow::listSelectedItems(int id, int maxItems) const {
+    std::vector<int> items(std::size_t(maxItems > 0 ? maxItems : 0));
+    LRESULT got = send(id, LB_GETSELITEMS, WPARAM(items.size()),
+                       reinterpret_cast<LPARAM>(items.data()));
+    items.resize(got > 0 ? std::size_t(got) : 0);
+    return items;
+}
+
+std::string Win32DialogWindow::listText(int id, int index) const {
+    LRESULT length = send(id, LB_GETTEXTLEN, WPARAM(index), 0);
+    if (length < 0) return {};
+    std::string text(std::size_t(length) + 1, '\0');
+    LRESULT got = send(id, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got > 0 ? std::size_t(got) : 0);
+    return text;
+}
+
+void Win32DialogWindow::trackbarSetRangeMin(int id, int minimum, bool redraw) {
+    send(id, TBM_SETRANGEMIN, redraw ? TRUE : FALSE, minimum);
+}
+
+void Win32DialogWindow::trackbarSetRangeMax(int id, int maximum, bool redraw) {
+    send(id, TBM_SETRANGEMAX, redraw ? TRUE : FALSE, maximum);
+}
+
+void Win32DialogWindow::trackbarSetPosition(int id, int position, bool redraw) {
+    send(id, TBM_SETPOS, redraw ? TRUE : FALSE, position);
+}
+
+void Win32DialogWindow::bindColorListBox(int id, ColorListBox& box) {
+    ::bindColorListBox(GetDlgItem(dialog_, id), box);
+}
+
+bool Win32DialogWindow::appendToSystemMenu(const std::string& caption, unsigned command) {
+    HMENU menu = GetSystemMenu(dialog_, FALSE);
+    if (!menu) return false;
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, command, caption.c_str());
+    return true;
+}
+
+std::string Win32DialogWindow::loadString(unsigned id) const {
+    char text[256] = {};
+    int length = LoadStringA(GetModuleHandleA(nullptr), id, text, int(sizeof text));
+    return std::string(text, std::size_t(length > 0 ? length : 0));
+}
+
+void Win32DialogWindow::setWindowIcons() {
+    SendMessageA(dialog_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(dialog_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+}
+
+void Win32DialogWindow::runAboutDialog(const std::string& disclaimer) {
+    AboutDialog about(disclaimer);
+    about.run(dialog_);
+}
+
+void Win32DialogWindow::endDialog(int result) { EndDialog(dialog_, result); }

@@ -1,0 +1,51 @@
+#include "platform/win32/Win32Services.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace {
+constexpr char kSettingsKey[] = "Software\\Kestrane\\Solanthra\\Settings";
+constexpr char kPathValue[] = "Path";
+constexpr DWORD kMaxPathData = 256;  // a longer value counts as missing
+}  // namespace
+
+std::optional<std::string> RegistryInstallPath::readInstallPath() {
+    // Offering 256 bytes of a zeroed 512-byte buffer keeps the text terminated.
+    char buffer[512] = {};
+    DWORD size = kMaxPathData;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    LONG status = RegQueryValueExA(key, kPathValue, nullptr, nullptr,
+                                   reinterpret_cast<BYTE*>(buffer), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS) return std::nullopt;
+    return std::string(buffer);
+}
+
+bool Win32WorkingDirectory::change(const std::string& path) {
+    return SetCurrentDirectoryA(path.c_str()) != FALSE;
+}
+
+std::optional<DisplayMode> Win32DisplayModes::mode(int number) {
+    DEVMODEA mode = {};
+    mode.dmSize = sizeof mode;
+    if (!EnumDisplaySettingsA(nullptr, DWORD(number), &mode)) return std::nullopt;
+    return DisplayMode{mode.dmPelsWidth, mode.dmPelsHeight, mode.dmBitsPerPel};
+}
+
+bool Win32ProcessLauncher::start(const std::string& commandLine) {
+    std::vector<char> writable(commandLine.begin(), commandLine.end());
+    writable.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+                        nullptr, nullptr, &startup, &process))
+        return false;
+    // Nobody waits for the child; let go of it at once.
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}

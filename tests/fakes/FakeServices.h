@@ -1,0 +1,57 @@
+// In-memory registry, display modes and process launcher; the working
+// directory is real, so tests run in a temporary directory of their own.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Ports.h"
+
+struct FakeRegistry : InstallRegistry {
+    std::optional<std::string> value;
+    std::optional<std::string> readInstallPath() override { return value; }
+};
+
+struct RealWorkingDirectory : WorkingDirectory {
+    bool change(const std::string& path) override {
+        std::error_code error;
+        std::filesystem::current_path(path, error);
+        return !error;
+    }
+};
+
+struct FakeDisplayModes : DisplayModes {
+    std::vector<DisplayMode> modes;
+    std::vector<int> asked;
+    std::optional<DisplayMode> mode(int number) override {
+        asked.push_back(number);
+        if (number < 0 || number >= static_cast<int>(modes.size())) return std::nullopt;
+        return modes[std::size_t(number)];
+    }
+};
+
+struct FakeLauncher : ProcessLauncher {
+    std::vector<std::string> started;
+    bool start(const std::string& commandLine) override {
+        started.push_back(commandLine);
+        return true;
+    }
+};
+
+// A fresh temporary directory that is the working directory while it lives.
+class ScratchDirectory {
+   public:
+    ScratchDirectory();
+    ~ScratchDirectory();
+    const std::filesystem::path& path() const { return path_; }
+    std::string pathText() const { return path_.string(); }
+    void write(const std::string& name, const std::string& bytes) const;
+    std::string read(const std::string& name) const;
+    bool exists(const std::string& name) const;
+
+   private:
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
+};
