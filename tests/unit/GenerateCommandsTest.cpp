@@ -1,0 +1,166 @@
+// "Generate script", "Generate and run", the results buttons and About.
+#include <gtest/gtest.h>
+
+#include "about/Disclaimer.h"
+#include "fakes/DialogHarness.h"
+#include "platform/Notifications.h"
+#include "resource.h"
+#include "results/ResultsPage.h"
+
+namespace {
+
+const char kSaved[] = "Script file saved\nsuccessfully.";
+const char kNoScene[] = "Please select at least\none test to run.";
+const char kCategoryQuestion[] =
+    "Please select at least one test\nfor each category or no global\n"
+    "SLMark will be available.\nProceed?";
+
+std::vector<std::string> texts(const FakeDialogWindow& window) {
+    std::vector<std::string> result;
+    for (const auto& message : window.messages) result.push_back(message.text);
+    return result;
+}
+
+TEST(GenerateScript, DefaultsWriteAOneTestScriptAndReportSuccess) {
+    DialogHarness h;
+    ASSERT_TRUE(h.start());
+    h.window.click(IDC_GENERATE_SCRIPT);
+    EXPECT_EQ(texts(h.window), std::vector<std::string>{kSaved});
+    EXPECT_EQ(h.window.messages[0].style, 64u);
+    const std::string script = h.installation.read("SLscript.bat");
+    EXPECT_NE(script.find("start /w rumo1.1a.exe -b -r 640x480@16 -f 1 -g 128 -s 1,2,3,4 -d 0 "
+                          "-n (Enter the name of your project here)-640x480@16\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(h.launcher.started.empty());
+}
+
+TEST(GenerateScript, SceneAndCategoryChecks) {
+    const struct {
+        const char* name;
+        std::vector<int> scenes;
+        std::deque<int> answers;
+        std::vector<std::string> expectedMessages;
+        bool written;
+    } cases[] = {
+        {"no scene", {}, {}, {kNoScene}, false},
+        {"three categories, No", {1, 2, 3}, {7}, {kCategoryQuestion}, false},
+        {"three categories, Yes", {1, 2, 3}, {6}, {kCategoryQuestion, kSaved}, true},
+        {"dependents cover categories", {9, 7, 5, 10}, {}, {kSaved}, true},
+        {"all four required", {1, 2, 3, 4}, {}, {kSaved}, true},
+    };
+    for (const auto& c : cases) {
+        DialogHarness h;
+        h.settings.scenes.fill(0);
+        for (int n : c.scenes) h.settings.scene(n) = 1;
+        ASSERT_TRUE(h.start());
+        h.window.answers = c.answers;
+        h.window.click(IDC_GENERATE_SCRIPT);
+        EXPECT_EQ(texts(h.window), c.expectedMessages) << c.name;
+        EXPECT_EQ(h.installation.exists("SLscript.bat"), c.written) << c.name;
+        if (!c.written) {
+            EXPECT_EQ(h.settings.resolutionCount, 0) << c.name;
+        }
+    }
+}
+
+TEST(GenerateScript, GathersSelectedEntriesInListOrder) {
+    DialogHarness h;
+    h.displayModes.modes.assign(10, {800, 600, 16});
+    h.displayModes.modes[1] = {640, 480, 16};
+    h.displayModes.modes[4] = {1024, 768, 32};
+    h.displayModes.modes[9] = {1600, 1200, 32};
+    ASSERT_TRUE(h.start());
+    h.window.selectListEntries({4, 1, 9});
+    h.window.click(IDC_GENERATE_SCRIPT);
+    EXPECT_EQ(h.settings.resolutionCount, 3);
+    EXPECT_EQ(std::vector<std::string>(h.settings.resolutionTokens.begin(),
+                                       h.settings.resolutionTokens.begin() + 3),
+              (std::vector<std::string>{"640x480@16", "1024x768@32", "1600x1200@32"}));
+}
+
+TEST(GenerateScript, EmptySelectionWritesAZeroTestScriptAndKeepsOldTokens) {
+    DialogHarness h;
+    ASSERT_TRUE(h.start());
+    h.settings.resolutionTokens[0] = "old";
+    h.window.selectListEntries({});
+    h.window.click(command::kOk);
+    EXPECT_EQ(h.settings.resolutionCount, 0);
+    EXPECT_EQ(h.settings.resolutionTokens[0], "old");
+    EXPECT_NE(h.installation.read("SLscript.bat").find("will run 0 benchmark tests"),
+              std::string::npos);
+    EXPECT_EQ(h.launcher.started, std::vector<std::string>{"\"SLscript.bat\""});
+    EXPECT_TRUE(h.window.messages.empty());
+    EXPECT_FALSE(h.window.endResult.has_value());  // the dialog stays open
+}
+
+TEST(GenerateScript, OverwriteQuestion) {
+    for (int answer : {6, 7}) {
+        DialogHarness h;
+        h.installation.write("SLscript.bat", "old");
+        ASSERT_TRUE(h.start());
+        h.window.answers = {answer};
+        h.window.click(command::kOk);
+        ASSERT_EQ(h.window.messages.size(), 1u);
+        EXPECT_EQ(h.window.messages[0].text,
+                  "Warning: 'SLscript.bat'\nfile already exists.\nOverwrite existing file?");
+        EXPECT_EQ(h.installation.read("SLscript.bat") == "old", answer == 7);
+        EXPECT_EQ(h.launcher.started.size(), answer == 6 ? 1u : 0u);
+    }
+}
+
+TEST(GenerateScript, FailedWriteKeepsTheExtensionAndStartsNothing) {
+    for (int id : {IDC_GENERATE_SCRIPT, int(command::kOk)}) {
+        DialogHarness h;
+        ASSERT_TRUE(h.start());
+        h.window.type(IDC_SCRIPT_NAME, "missing/run");
+        h.window.click(id);
+        EXPECT_EQ(texts(h.window), std::vector<std::string>{"Couldn't write to file."});
+        EXPECT_EQ(h.settings.scriptName, "missing/run.bat");
+        EXPECT_EQ(h.window.itemText(IDC_SCRIPT_NAME), "missing/run");
+        EXPECT_TRUE(h.launcher.started.empty());
+    }
+}
+
+TEST(GenerateScript, EnterUsesTheNamesAsTyped) {
+    DialogHarness h;
+    ASSERT_TRUE(h.start());
+    h.window.type(IDC_PROJECT_NAME, "Rig");
+    h.window.type(IDC_SCRIPT_NAME, "my run");
+    h.window.pressEnter();  // the focus stays in the script name box
+    EXPECT_EQ(h.settings.projectName, "Rig");
+    EXPECT_EQ(h.settings.scriptName, "my run.bat");
+    EXPECT_NE(h.installation.read("my run.bat").find("-n Rig-640x480@16"), std::string::npos);
+    EXPECT_EQ(h.launcher.started, std::vector<std::string>{"\"my run.bat\""});
+}
+
+TEST(ResultsButtons, ClearAsksAndViewStartsExplorer) {
+    DialogHarness h;
+    ASSERT_TRUE(h.start());
+    h.installation.write("results.htm", "demo results");
+
+    h.window.answers = {7};
+    h.window.click(IDC_CLEAR_RESULTS);
+    EXPECT_EQ(h.installation.read("results.htm"), "demo results");
+
+    h.window.answers = {6};
+    h.window.click(IDC_CLEAR_RESULTS);
+    EXPECT_EQ(h.installation.read("results.htm"), emptyResultsPageText());
+    EXPECT_EQ(texts(h.window), (std::vector<std::string>{
+                                   "All data in results\npage will be erased.\nProceed?",
+                                   "All data in results\npage will be erased.\nProceed?",
+                                   "Results page cleared."}));
+
+    h.window.click(IDC_VIEW_RESULTS);
+    EXPECT_EQ(h.launcher.started, std::vector<std::string>{"explorer results.htm"});
+}
+
+TEST(AboutBox, ButtonAndSystemMenuShowTheSameDisclaimerEachTime) {
+    DialogHarness h;
+    ASSERT_TRUE(h.start());
+    h.window.click(IDC_ABOUT);
+    h.dialog.onSysCommand(IDM_ABOUTBOX);
+    h.window.click(IDC_ABOUT);
+    EXPECT_EQ(h.window.aboutShown, std::vector<std::string>(3, disclaimerText()));
+}
+
+}  // namespace
