@@ -1,10 +1,20 @@
 #include "common/TextFile.h"
 
+#include <filesystem>
+
 namespace {
 constexpr int kCtrlZ = 26;
-}
 
-TextReader::TextReader(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {}
+// The C library of Windows refuses to open a directory as a file; others open
+// it and fail on the first read. Refuse everywhere, so every build agrees.
+std::FILE* openForReading(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return nullptr;
+    return std::fopen(path.c_str(), "rb");
+}
+}  // namespace
+
+TextReader::TextReader(const std::string& path) : file_(openForReading(path)) {}
 
 TextReader::~TextReader() { close(); }
 
@@ -58,7 +68,7 @@ bool TextWriter::close() {
 }
 
 bool canOpenForReading(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = openForReading(path);
     if (!f) return false;
     std::fclose(f);
     return true;

@@ -47,6 +47,7 @@ class ScratchDirectory {
     ~ScratchDirectory();
     const std::filesystem::path& path() const { return path_; }
     std::string pathText() const { return path_.string(); }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
     void write(const std::string& name, const std::string& bytes) const;
     std::string read(const std::string& name) const;
     bool exists(const std::string& name) const;
