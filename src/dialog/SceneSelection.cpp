@@ -36,7 +36,7 @@ void ScriptGenDialog::onSceneClicked(int scene) {
         return;
     }
     const int other = category.dependentScenes[0] == scene ? category.dependentScenes[1]
-                                                            : category.dependentScenes[0];
+                                                           : category.dependentScenes[0];
     if (!settings_.sceneSelected(other)) window_->enableItem(sceneBoxId(required), true);
 }
 

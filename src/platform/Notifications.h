@@ -3,7 +3,7 @@
 #pragma once
 
 namespace notify {
-inline constexpr unsigned kButtonClicked = 0;       // BN_CLICKED
+inline constexpr unsigned kButtonClicked = 0;        // BN_CLICKED
 inline constexpr unsigned kListSelectionChange = 1;  // LBN_SELCHANGE
 inline constexpr unsigned kEditKillFocus = 0x0200;   // EN_KILLFOCUS
 }  // namespace notify

@@ -40,17 +40,17 @@ class FakeDialogWindow : public DialogWindow {
     std::map<int, std::shared_ptr<FakeColorWindowState>> swatchWindows;
     FakeColorGdi swatchGdi;
     std::vector<ShownMessage> messages;
-    std::deque<int> answers;  // an empty queue answers OK
+    std::deque<int> answers;          // an empty queue answers OK
     std::vector<std::string> events;  // "load <id>", "bind <id>", "list add", ...
     bool hasSystemMenu = true;
     std::string aboutBoxString = "&About Solanthra...";
 
     // What a user does.
     void attach(ScriptGenDialog& dialog) { dialog_ = &dialog; }
-    void click(int id);                             // mouse click on a button or check box
-    void type(int id, const std::string& text);     // focus the edit and type its new text
-    void pressEnter();                              // the default button, focus unchanged
-    void pressEscape();                             // IDCANCEL
+    void click(int id);                          // mouse click on a button or check box
+    void type(int id, const std::string& text);  // focus the edit and type its new text
+    void pressEnter();                           // the default button, focus unchanged
+    void pressEscape();                          // IDCANCEL
     void selectListEntries(const std::vector<int>& clickedInOrder);
     void focus(int id);
     int focusedControl() const { return focus_; }

@@ -18,14 +18,20 @@ ScratchDirectory::~ScratchDirectory() {
     std::filesystem::remove_all(path_, error);
 }
 
-void ScratchDirectory::write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(path_ / name, std::ios::binary) << bytes;
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string ScratchDirectory::read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+void ScratchDirectory::write(const std::string& name, const std::string& bytes) const {
+    writeBytes(file(name), bytes);
+}
+
+std::string ScratchDirectory::read(const std::string& name) const { return readBytes(file(name)); }
 
 bool ScratchDirectory::exists(const std::string& name) const {
     return std::filesystem::exists(path_ / name);

@@ -40,6 +40,10 @@ struct FakeLauncher : ProcessLauncher {
     }
 };
 
+// Whole files, byte for byte.
+void writeBytes(const std::string& path, const std::string& bytes);
+std::string readBytes(const std::string& path);
+
 // A fresh temporary directory that is the working directory while it lives.
 class ScratchDirectory {
    public:

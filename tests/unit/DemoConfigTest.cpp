@@ -7,9 +7,9 @@
 #include <string>
 
 #include "common/TextFile.h"
+#include "fakes/FakeServices.h"
 #include "settings/BenchmarkSettings.h"
 #include "settings/DemoConfig.h"
-#include "fakes/FakeServices.h"
 
 namespace fs = std::filesystem;
 

@@ -75,8 +75,7 @@ TEST(DialogStartUp, DefaultsWithoutDemoSettingsFile) {
 TEST(DialogStartUp, DemoSettingsFileIsReadBeforeTheControlsAreFilled) {
     DialogHarness h;
     // brightness 200, saved index 1, three ignored bytes, scene 7 on and scene 2 off
-    std::string cfg("\xC8\x01\x00\x00\x00\x01\x00\x01\x01\x00\x00\x02\x00\x00\x00\x00\x00\x00",
-                    18);
+    std::string cfg("\xC8\x01\x00\x00\x00\x01\x00\x01\x01\x00\x00\x02\x00\x00\x00\x00\x00\x00", 18);
     h.installation.write("rumo11.cfg", cfg + "MyCard");
 
     ASSERT_TRUE(h.start());

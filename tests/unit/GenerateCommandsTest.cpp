@@ -145,10 +145,10 @@ TEST(ResultsButtons, ClearAsksAndViewStartsExplorer) {
     h.window.answers = {6};
     h.window.click(IDC_CLEAR_RESULTS);
     EXPECT_EQ(h.installation.read("results.htm"), emptyResultsPageText());
-    EXPECT_EQ(texts(h.window), (std::vector<std::string>{
-                                   "All data in results\npage will be erased.\nProceed?",
-                                   "All data in results\npage will be erased.\nProceed?",
-                                   "Results page cleared."}));
+    EXPECT_EQ(texts(h.window),
+              (std::vector<std::string>{"All data in results\npage will be erased.\nProceed?",
+                                        "All data in results\npage will be erased.\nProceed?",
+                                        "Results page cleared."}));
 
     h.window.click(IDC_VIEW_RESULTS);
     EXPECT_EQ(h.launcher.started, std::vector<std::string>{"explorer results.htm"});

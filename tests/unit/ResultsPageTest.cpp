@@ -8,22 +8,13 @@
 #include <vector>
 
 #include "common/Product.h"
+#include "fakes/FakeServices.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "results/ResultsPage.h"
-#include "fakes/FakeServices.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 class RecordingLauncher : public ProcessLauncher {
    public:
     std::vector<std::string> started;

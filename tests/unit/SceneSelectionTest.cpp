@@ -52,10 +52,10 @@ TEST(SceneSelection, EveryTransitionOfTheCategoryStateTable) {
         CategoryState to;
     };
     const Transition table[] = {
-        {S0, R, S1},  {S0, D1, S2}, {S0, D2, S3}, {S1, R, S0},  {S1, D1, S2}, {S1, D2, S3},
-        {S2, R, S2},  {S2, D1, S1}, {S2, D2, S4}, {S3, R, S3},  {S3, D1, S4}, {S3, D2, S1},
-        {S4, R, S4},  {S4, D1, S3}, {S4, D2, S2}, {T1, R, T1},  {T1, D1, S0}, {T1, D2, S4},
-        {T2, R, T2},  {T2, D1, S4}, {T2, D2, S0}, {T3, R, T3},  {T3, D1, T2}, {T3, D2, T1},
+        {S0, R, S1}, {S0, D1, S2}, {S0, D2, S3}, {S1, R, S0}, {S1, D1, S2}, {S1, D2, S3},
+        {S2, R, S2}, {S2, D1, S1}, {S2, D2, S4}, {S3, R, S3}, {S3, D1, S4}, {S3, D2, S1},
+        {S4, R, S4}, {S4, D1, S3}, {S4, D2, S2}, {T1, R, T1}, {T1, D1, S0}, {T1, D2, S4},
+        {T2, R, T2}, {T2, D1, S4}, {T2, D2, S0}, {T3, R, T3}, {T3, D1, T2}, {T3, D2, T1},
     };
     for (const Transition& t : table) {
         DialogHarness h;
@@ -82,7 +82,7 @@ TEST(SceneSelection, BulkButtonsLeadEveryStateToS4AndS0) {
 }
 
 TEST(SceneSelection, DependentScenesSelectOnlyTheirOwnRequiredScene) {
-    const std::pair<int, int> dependentToRequired[] = {{5, 3}, {6, 3}, {7, 2}, {8, 2},
+    const std::pair<int, int> dependentToRequired[] = {{5, 3}, {6, 3},  {7, 2},  {8, 2},
                                                        {9, 1}, {12, 1}, {10, 4}, {11, 4}};
     for (const auto& [dependent, required] : dependentToRequired) {
         DialogHarness h;

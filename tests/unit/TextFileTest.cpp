@@ -12,15 +12,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 std::vector<int> readAll(TextReader& reader) {
     std::vector<int> bytes;
     for (int byte = reader.get(); byte >= 0; byte = reader.get()) bytes.push_back(byte);

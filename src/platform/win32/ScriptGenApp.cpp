@@ -1,7 +1,7 @@
 // Start-up: run the main dialog modally; the program ends when it closes,
 // however it was closed, and nothing is saved.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include "dialog/ScriptGenDialog.h"
 #include "platform/win32/MainDialogProcedure.h"

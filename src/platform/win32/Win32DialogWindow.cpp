@@ -51,8 +51,8 @@ int Win32DialogWindow::listSelectionCount(int id) const {
 
 std::vector<int> Win32DialogWindow::listSelectedItems(int id, int maxItems) const {
     std::vector<int> items(std::size_t(maxItems > 0 ? maxItems : 0));
-    LRESULT got = send(id, LB_GETSELITEMS, WPARAM(items.size()),
-                       reinterpret_cast<LPARAM>(items.data()));
+    LRESULT got =
+        send(id, LB_GETSELITEMS, WPARAM(items.size()), reinterpret_cast<LPARAM>(items.data()));
     items.resize(got > 0 ? std::size_t(got) : 0);
     return items;
 }

@@ -17,8 +17,8 @@ std::optional<std::string> RegistryInstallPath::readInstallPath() {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return std::nullopt;
-    LONG status = RegQueryValueExA(key, kPathValue, nullptr, nullptr,
-                                   reinterpret_cast<BYTE*>(buffer), &size);
+    LONG status =
+        RegQueryValueExA(key, kPathValue, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
     RegCloseKey(key);
     if (status != ERROR_SUCCESS) return std::nullopt;
     return std::string(buffer);
