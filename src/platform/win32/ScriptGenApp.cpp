@@ -1,7 +1,8 @@
 // Start-up: run the main dialog modally; the program ends when it closes,
 // however it was closed, and nothing is saved.
-#include <commctrl.h>
 #include <windows.h>
+// commctrl.h needs windows.h first
+#include <commctrl.h>
 
 #include "dialog/ScriptGenDialog.h"
 #include "platform/win32/MainDialogProcedure.h"
