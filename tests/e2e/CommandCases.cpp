@@ -1,0 +1,350 @@
+// The commands: the two generate buttons with their checks and failures, the
+// script really run by the command interpreter, and the results page buttons.
+#include <filesystem>
+
+#include "CaseHelpers.h"
+#include "E2eCases.h"
+#include "Expect.h"
+#include "ModalBoxes.h"
+#include "resource.h"
+
+namespace {
+constexpr char kDemoLog[] = "demo-calls.log";
+constexpr char kExplorerLog[] = "explorer-calls.log";
+
+expected::ScriptRun defaultRun(const MainDialog& dialog) {
+    expected::ScriptRun run;
+    run.tokens = {expected::tokenOf(dialog.listText(0))};
+    return run;
+}
+
+void generateWithDefaults(const CaseContext& context) {
+    Session session(context);
+    generateScript(session.dialog());
+    expectScript(session.file("SLscript.bat"), defaultRun(session.dialog()));
+    session.closeWithCancel();
+}
+
+// The settings of the worked example in the script format's description.
+void generateWorkedExample(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    const auto entries = dialog.listTexts();
+    int first = findEntry(entries, "800x600 pixels - 16 bit");
+    int second = findEntry(entries, "1024x768 pixels - 32 bit");
+    if (first < 0 || second < 0) {
+        first = 0;
+        second = 1;
+    }
+    expect(entries.size() >= 2, "the list has fewer than two entries");
+    dialog.click(IDC_CLEAR_ALL);
+    dialog.click(sceneBox(2));
+    dialog.click(sceneBox(10));
+    dialog.click(IDC_AUTOMATIC);
+    dialog.selectEntries({second, first});
+    dialog.setText(IDC_PROJECT_NAME, "MyCard");
+    generateScript(dialog, true);  // two categories only
+    expected::ScriptRun run;
+    run.tokens = tokensOf(entries, {first, second});
+    run.automatic = false;
+    run.scenes = {2, 4, 10};
+    run.projectName = "MyCard";
+    expectScript(session.file("SLscript.bat"), run);
+    session.closeWithCancel();
+}
+
+// Waits until the started script has run to its end.
+void waitForScriptToFinish(Session& session, std::size_t demoCalls) {
+    const std::string log = session.file(kDemoLog);
+    const bool called = waitUntil([&] { return loggedCalls(log).size() >= demoCalls; }, kScriptRun);
+    expect(called, "the demo was called " + std::to_string(loggedCalls(log).size()) +
+                       " times, expected " + std::to_string(demoCalls));
+    expect(session.program().waitForDescendantsToEnd(kScriptRun), "the started script did not end");
+}
+
+void expectDemoCalls(const Session& session, const expected::ScriptRun& run) {
+    const auto calls = loggedCalls(session.file(kDemoLog));
+    expectEqual(static_cast<long long>(calls.size()), static_cast<long long>(run.tokens.size()),
+                "number of demo calls");
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        expectEqual(argumentsOf(calls[i]), expected::demoArguments(run, i),
+                    "demo call " + std::to_string(i + 1));
+    }
+}
+
+// "Generate and run" with the run's settings already in the dialog.
+void generateAndRun(Session& session, const expected::ScriptRun& run) {
+    const MainDialog& dialog = session.dialog();
+    dialog.click(IDOK);
+    expectNoBox(session.program(), "after \"Generate and run\"");
+    waitForScriptToFinish(session, run.tokens.size());
+    expectScript(session.file("SLscript.bat"), run);
+    expectDemoCalls(session, run);
+    expect(dialog.isOpen(), "the dialog closed after \"Generate and run\"");
+}
+
+void generateAndRunThreeResolutions(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    const auto entries = dialog.listTexts();
+    expect(entries.size() >= 5, "the list has fewer than five entries");
+    dialog.selectEntries({4, 0, 2});
+    expected::ScriptRun run;
+    run.tokens = tokensOf(entries, {0, 2, 4});
+    generateAndRun(session, run);
+    const auto viewed = loggedCalls(session.file(kExplorerLog));
+    expect(viewed.size() == 1, "the script did not open the results page once");
+    expectEqual(argumentsOf(viewed[0]), "results.htm", "the script's viewer call");
+    session.closeWithCancel();
+}
+
+void generateAndRunResultsAfterEach(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    const auto entries = dialog.listTexts();
+    dialog.selectEntries({1, 3});
+    dialog.click(IDC_RESULTS_EACH);
+    dialog.click(IDC_FULLSCREEN);
+    expectBoxAndAnswer(dialog, expected::kWindowedWarning, kQuestionStyle, IDYES);
+    expected::ScriptRun run;
+    run.tokens = tokensOf(entries, {1, 3});
+    run.resultsAfterEach = true;
+    run.fullscreen = false;
+    generateAndRun(session, run);
+    expect(!fileExists(session.file(kExplorerLog)), "the script opened the results page");
+    session.closeWithCancel();
+}
+
+// Enter runs the default button, "Generate and run", wherever the focus is
+// but on another push button.
+void enterInCheckBoxRunsGenerateAndRun(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    dialog.click(IDC_RESULTS_EACH);
+    expect(dialog.focusWindow() == dialog.item(IDC_RESULTS_EACH),
+           "the click did not move the focus to the check box");
+    dialog.pressKey(VK_RETURN);
+    expected::ScriptRun run = defaultRun(dialog);
+    run.resultsAfterEach = true;
+    expectNoBox(session.program(), "after Enter");
+    waitForScriptToFinish(session, 1);
+    expectScript(session.file("SLscript.bat"), run);
+    expectDemoCalls(session, run);
+    expect(dialog.isOpen(), "the dialog closed after Enter");
+    session.closeWithCancel();
+}
+
+// Characters that the command interpreter would otherwise take as operators or
+// variables must reach the demo as typed.
+void projectNameReachesDemoAsTyped(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    const std::string name = "R&D | <x> ^y %PATH% 100% (a)";
+    dialog.setText(IDC_PROJECT_NAME, name);
+    dialog.click(IDOK);
+    expectNoBox(session.program(), "after \"Generate and run\"");
+    waitForScriptToFinish(session, 1);
+    expected::ScriptRun run = defaultRun(dialog);
+    run.projectName = name;
+    expectDemoCalls(session, run);
+    const auto script = readFileBytes(session.file("SLscript.bat")).value_or("");
+    const std::string command = "\r\nstart /w rumo1.1a.exe " + expected::demoArguments(run, 0);
+    const std::string prefix = command.substr(0, command.find(" -n ") + 4);
+    expect(script.find(prefix) != std::string::npos,
+           "the script has no line starting \"" + printable(prefix.substr(2)) + "\"");
+    session.closeWithCancel();
+}
+
+// Quotes and runs of blanks do not survive the interpreter's "start": the
+// script's bytes must still hold them as typed.
+void projectNameWithQuotesAndBlanksInScript(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    const std::string name = "Say \"Hi  there\"   twice";
+    dialog.setText(IDC_PROJECT_NAME, name);
+    generateScript(dialog);
+    expected::ScriptRun run = defaultRun(dialog);
+    run.projectName = name;
+    expectScript(session.file("SLscript.bat"), run);
+    session.closeWithCancel();
+}
+
+void emptySelectionWritesNoTests(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    dialog.selectEntries({});
+    dialog.setText(IDC_PROJECT_NAME, "");
+    generateScript(dialog);
+    expected::ScriptRun run;
+    run.projectName = "";
+    expectScript(session.file("SLscript.bat"), run);
+    session.closeWithCancel();
+}
+
+void noSceneRefused(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    dialog.click(IDC_CLEAR_ALL);
+    dialog.click(IDC_GENERATE_SCRIPT);
+    expectBoxAndAnswer(dialog, expected::kNoScene, kStopStyle, IDOK);
+    expectNoBox(session.program(), "after the no-scene message");
+    dialog.click(IDOK);
+    expectBoxAndAnswer(dialog, expected::kNoScene, kStopStyle, IDOK);
+    expect(!fileExists(session.file("SLscript.bat")), "a script was written without scenes");
+    session.closeWithCancel();
+}
+
+void missingCategoryRefused(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    dialog.click(sceneBox(4));  // scenes 1, 2 and 3 stay
+    dialog.click(IDC_GENERATE_SCRIPT);
+    expectBoxAndAnswer(dialog, expected::kCategoryQuestion, kQuestionStyle, IDNO);
+    expectNoBox(session.program(), "after No to the category question");
+    dialog.click(IDOK);
+    expectBoxAndAnswer(dialog, expected::kCategoryQuestion, kQuestionStyle, IDNO);
+    expectNoBox(session.program(), "after No to the category question");
+    expect(!fileExists(session.file("SLscript.bat")), "a script was written after No");
+    expect(session.program().runningDescendants().empty(), "something was started after No");
+    session.closeWithCancel();
+}
+
+void scriptInMissingDirectory(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    dialog.setText(IDC_SCRIPT_NAME, "no-such-folder\\run.bat");
+    dialog.click(IDC_GENERATE_SCRIPT);
+    expectBoxAndAnswer(dialog, expected::kCannotWriteScript, kStopStyle, IDOK);
+    expectNoBox(session.program(), "after the write failure");
+    dialog.click(IDOK);
+    expectBoxAndAnswer(dialog, expected::kCannotWriteScript, kStopStyle, IDOK);
+    expectNoBox(session.program(), "after the write failure");
+    expect(session.program().runningDescendants().empty(), "a script was started anyway");
+    session.closeWithCancel();
+}
+
+void refusedOverwriteKeepsFile(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    const std::string oldScript = "@echo off\r\necho old script\r\n";
+    writeFileBytes(session.file("SLscript.bat"), oldScript);
+    const std::string question = expected::overwriteQuestion("SLscript.bat");
+    dialog.click(IDC_GENERATE_SCRIPT);
+    expectBoxAndAnswer(dialog, question, kQuestionStyle, IDNO);
+    expectNoBox(session.program(), "after No to the overwrite question");
+    dialog.click(IDOK);
+    expectBoxAndAnswer(dialog, question, kQuestionStyle, IDNO);
+    expectNoBox(session.program(), "after No to the overwrite question");
+    expectEqual(readFileBytes(session.file("SLscript.bat")).value_or(""), oldScript,
+                "script after a refused overwrite");
+    expect(session.program().runningDescendants().empty(), "a script was started after No");
+    dialog.click(IDC_GENERATE_SCRIPT);
+    expectBoxAndAnswer(dialog, question, kQuestionStyle, IDYES);
+    expectBoxAndAnswer(dialog, expected::kScriptSaved, kInformationStyle, IDOK);
+    expectScript(session.file("SLscript.bat"), defaultRun(dialog));
+    session.closeWithCancel();
+}
+
+void batExtensionAdded(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    dialog.setText(IDC_SCRIPT_NAME, "run");
+    generateScript(dialog);
+    expectScript(session.file("run.bat"), defaultRun(dialog));
+    expectEqual(dialog.text(IDC_SCRIPT_NAME), "run", "script name box");
+    dialog.click(IDC_GENERATE_SCRIPT);
+    expectBoxAndAnswer(dialog, expected::overwriteQuestion("run.bat"), kQuestionStyle, IDNO);
+    dialog.setText(IDC_SCRIPT_NAME, "Other.Bat");  // any case counts as the extension
+    generateScript(dialog);
+    expectDirectoryHolds(
+        session.install().installDirectory(),
+        {"ScriptGen.exe", "rumo1.1a.exe", "explorer.exe", "results.htm", "run.bat", "Other.Bat"});
+    session.closeWithCancel();
+}
+
+const char kOldResults[] = "<html><body>old results<!--end--></body></html>";
+
+StartFiles withOldResults() {
+    StartFiles files;
+    files.resultsPage = kOldResults;
+    return files;
+}
+
+void clearResultsYes(const CaseContext& context) {
+    Session session(context, withOldResults());
+    const MainDialog& dialog = session.dialog();
+    expectEqual(readFileBytes(session.file("results.htm")).value_or(""), kOldResults,
+                "results.htm at start");
+    dialog.click(IDC_CLEAR_RESULTS);
+    expectBoxAndAnswer(dialog, expected::kClearQuestion, kQuestionStyle, IDYES);
+    expectBoxAndAnswer(dialog, expected::kResultsCleared, kInformationStyle, IDOK);
+    expectNoBox(session.program(), "after clearing");
+    expectEqual(readFileBytes(session.file("results.htm")).value_or(""), expected::resultsPage(),
+                "cleared results.htm");
+    session.closeWithCancel();
+}
+
+void clearResultsNo(const CaseContext& context) {
+    Session session(context, withOldResults());
+    const MainDialog& dialog = session.dialog();
+    dialog.click(IDC_CLEAR_RESULTS);
+    expectBoxAndAnswer(dialog, expected::kClearQuestion, kQuestionStyle, IDNO);
+    expectNoBox(session.program(), "after No to clearing");
+    expectEqual(readFileBytes(session.file("results.htm")).value_or(""), kOldResults,
+                "results.htm after No");
+    session.closeWithCancel();
+}
+
+void clearResultsUnwritable(const CaseContext& context) {
+    Session session(context, withOldResults());
+    const MainDialog& dialog = session.dialog();
+    // Held open without sharing, the page cannot be opened by anyone else.
+    HANDLE held = CreateFileA(session.file("results.htm").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    expect(held != INVALID_HANDLE_VALUE, "cannot hold results.htm open");
+    dialog.click(IDC_CLEAR_RESULTS);
+    expectBoxAndAnswer(dialog, expected::kClearQuestion, kQuestionStyle, IDYES);
+    expectBoxAndAnswer(dialog, expected::kCannotWritePage, kStopStyle, IDOK);
+    expectNoBox(session.program(), "after the failure message");
+    CloseHandle(held);
+    expectEqual(readFileBytes(session.file("results.htm")).value_or(""), kOldResults,
+                "results.htm after the failure");
+    session.closeWithCancel();
+}
+
+void viewResultsStartsViewer(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    dialog.click(IDC_VIEW_RESULTS);
+    expectNoBox(session.program(), "after \"View Results\"");
+    const std::string log = session.file(kExplorerLog);
+    expect(waitUntil([&] { return loggedCalls(log).size() == 1; }, kReaction),
+           "the viewer was not started");
+    expectEqual(argumentsOf(loggedCalls(log)[0]), "results.htm", "the viewer's command line");
+    expect(session.program().waitForDescendantsToEnd(kReaction), "the viewer did not end");
+    expect(dialog.isOpen(), "the dialog closed after \"View Results\"");
+    session.closeWithCancel();
+}
+}  // namespace
+
+std::vector<E2eCase> commandCases() {
+    return {
+        {"generate_script_with_defaults", generateWithDefaults},
+        {"generate_script_worked_example", generateWorkedExample},
+        {"generate_and_run_three_resolutions", generateAndRunThreeResolutions},
+        {"generate_and_run_results_after_each", generateAndRunResultsAfterEach},
+        {"enter_in_check_box_runs_generate_and_run", enterInCheckBoxRunsGenerateAndRun},
+        {"project_name_reaches_demo_as_typed", projectNameReachesDemoAsTyped},
+        {"project_name_quotes_and_blanks_in_script", projectNameWithQuotesAndBlanksInScript},
+        {"empty_selection_writes_no_tests", emptySelectionWritesNoTests},
+        {"no_scene_refused", noSceneRefused},
+        {"missing_category_refused", missingCategoryRefused},
+        {"script_in_missing_directory", scriptInMissingDirectory},
+        {"refused_overwrite_keeps_file", refusedOverwriteKeepsFile},
+        {"bat_extension_added", batExtensionAdded},
+        {"clear_results_yes", clearResultsYes},
+        {"clear_results_no", clearResultsNo},
+        {"clear_results_unwritable", clearResultsUnwritable},
+        {"view_results_starts_viewer", viewResultsStartsViewer},
+    };
+}

@@ -1,0 +1,106 @@
+// Runs every end-to-end case against the real program and reports one line per
+// case, then "N passed, N failed". Started by scripts/e2e inside a Wine virtual
+// desktop, with the current directory as the scratch area.
+//
+// Usage: scriptgen_e2e_driver --payload DIR --log FILE --shots DIR [--only TEXT]
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <string>
+
+#include "E2eCases.h"
+#include "Expect.h"
+
+namespace {
+struct Options {
+    std::string payloadDirectory = "payload";
+    std::string logPath = "e2e.log";
+    std::string shotsDirectory = ".";
+    std::string only;  // runs only the cases whose name holds this text
+};
+
+Options parseOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string name = argv[i];
+        const std::string value = argv[i + 1];
+        if (name == "--payload") options.payloadDirectory = value;
+        if (name == "--log") options.logPath = value;
+        if (name == "--shots") options.shotsDirectory = value;
+        if (name == "--only") options.only = value;
+    }
+    return options;
+}
+
+class Report {
+   public:
+    explicit Report(const std::string& path) : log_(std::fopen(path.c_str(), "wb")) {}
+    ~Report() {
+        if (log_ != nullptr) std::fclose(log_);
+    }
+    Report(const Report&) = delete;
+    Report& operator=(const Report&) = delete;
+
+    void line(const std::string& text) {
+        std::printf("%s\n", text.c_str());
+        std::fflush(stdout);
+        if (log_ != nullptr) {
+            std::fprintf(log_, "%s\n", text.c_str());
+            std::fflush(log_);
+        }
+    }
+
+   private:
+    std::FILE* log_;
+};
+
+std::vector<E2eCase> allCases() {
+    std::vector<E2eCase> cases;
+    for (auto group : {startUpCases, dialogCases, commandCases, aboutCases}) {
+        for (const E2eCase& c : group()) cases.push_back(c);
+    }
+    return cases;
+}
+
+// Runs one case; the reason of its failure, or empty when it passed.
+std::string runCase(const E2eCase& c, const CaseContext& context) {
+    try {
+        c.run(context);
+        return {};
+    } catch (const CaseFailure& failure) {
+        return failure.what();
+    } catch (const std::exception& error) {
+        return std::string("unexpected error: ") + error.what();
+    }
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Options options = parseOptions(argc, argv);
+    Report report(options.logPath);
+    const std::string payload = options.payloadDirectory + "\\";
+    CaseContext context{
+        "",
+        {payload + "ScriptGen.exe", payload + "rumo1.1a.exe", payload + "explorer.exe"},
+        options.shotsDirectory};
+    int passed = 0, failed = 0, number = 0;
+    for (const E2eCase& c : allCases()) {
+        ++number;
+        if (!options.only.empty() && std::strstr(c.name, options.only.c_str()) == nullptr) {
+            continue;
+        }
+        char directory[16];
+        std::snprintf(directory, sizeof directory, "%02d-", number);
+        context.name = directory + std::string(c.name);
+        const std::string reason = runCase(c, context);
+        if (reason.empty()) {
+            ++passed;
+            report.line("PASS " + std::string(c.name));
+        } else {
+            ++failed;
+            report.line("FAIL " + std::string(c.name) + ": " + reason);
+        }
+    }
+    report.line(std::to_string(passed) + " passed, " + std::to_string(failed) + " failed");
+    return failed == 0 && passed > 0 ? 0 : 1;
+}

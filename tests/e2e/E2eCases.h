@@ -1,0 +1,16 @@
+// The end-to-end cases, in groups; each group lists its cases in the order they run.
+#pragma once
+
+#include <vector>
+
+#include "Session.h"
+
+struct E2eCase {
+    const char* name;
+    void (*run)(const CaseContext& context);
+};
+
+std::vector<E2eCase> startUpCases();
+std::vector<E2eCase> dialogCases();
+std::vector<E2eCase> commandCases();
+std::vector<E2eCase> aboutCases();

@@ -1,0 +1,166 @@
+#include "ExpectedTexts.h"
+
+namespace expected {
+
+std::string overwriteQuestion(const std::string& scriptName) {
+    return "Warning: '" + scriptName + "'\nfile already exists.\nOverwrite existing file?";
+}
+
+std::string resultsPage() {
+    const std::string site = product::kSiteAddress;
+    std::string page =
+        "<html><head><title>Solanthra - The OpenGL Demo</title><meta http-equiv=Content-Type "
+        "content=text/html; charset=iso-8859-1>"
+        "<STYLE type=text/css>A:link {TEXT-DECORATION: none; color:#888888}A:visited "
+        "{TEXT-DECORATION: none; color:#888888}A:hover {TEXT-DECORATION: none; "
+        "color=#ffffff}.h0 {FONT-FAMILY: Verdana; FONT-SIZE: 13px}.h1 {FONT-FAMILY: Verdana; "
+        "FONT-SIZE: 9px}.h2 {FONT-FAMILY: Arial; FONT-SIZE: 18px}.h3 {FONT-FAMILY: Arial; "
+        "FONT-SIZE: 10px;}.link {COLOR: #ff6633; CURSOR: hand; TEXT-DECORATION: none; "
+        "FONT-WEIGTH: BOLD}</STYLE></head>"
+        "<body bgcolor=#000000 background='img/back.jpg'><div align=left>"
+        "<table width=870 border=0 cellspacing=0 cellpadding=0><tr>"
+        "<td width=414><div align=left><img src='img/logo.gif' width=414 height=153></div></td>"
+        "<td width=456 valign=bottom><div align=right><font color=#FFFFFF><span "
+        "class=h2><b>SLMark Results Page</b></span><span class=h3><br>Refresh this page to view "
+        "latest results<br><br></span></font>"
+        "<table width=300 cellspacing=2 cellpadding=2>"
+        "<tr bgcolor=#444444><td><div align=right><font color=white><span "
+        "class=h0><b>Legend</b></span></font></div></td></tr>"
+        "<tr bgcolor=#ffFF88><td><div align=right><span class=h1>FILL RATE "
+        "Tests</span></div></td></tr>"
+        "<tr bgcolor=#88FF88><td><div align=right><span class=h1>POLYGON COUNT "
+        "Tests</span></div></td></tr>"
+        "<tr bgcolor=#aaaaFF><td><div align=right><span class=h1>VRAM "
+        "Tests</span></div></td></tr>"
+        "<tr bgcolor=#FF9999><td><div align=right><span class=h1>CPU/FPU "
+        "Tests</span></div></td></tr>"
+        "</table></div></td></tr><tr><td colspan=2>&nbsp;</td></tr></table></div>"
+        "<table width=870 border=0 cellspacing=0 cellpadding=0><tr>";
+    for (int n = 1; n <= 12; ++n) {
+        page += "<td><div align=center><font color=#FFFFFF><span class=h1>Scene " +
+                std::to_string(n) + "</span></font></div></td>";
+    }
+    page += "</tr><tr>";
+    for (int n = 1; n <= 12; ++n) {
+        const std::string scene = std::to_string(n);
+        page += "<td><div align=center><a href='" + site + "/shots.htm?" + scene +
+                "'><img src='img/sc" + scene +
+                "th.jpg' width=70 height=70 border=0></a></div></td>";
+    }
+    page += "</tr><tr>";
+    page +=
+        "</tr><tr><td colspan=12><hr size=1 color=white width=868></tr><tr><td colspan=6><div "
+        "align=left><font color=#FFFFFF><span class=h2><a href='results.htm'>Click here to "
+        "refresh this page</a></span></font></div></td><td colspan=6>";
+    page += "<div align=right><font color=#FFFFFF><span class=h2><a href='" + site + "'>" +
+            product::kSiteHost + "</a></span></font></div></td></tr></table>";
+    page += "<!--end--></body></html>";
+    return page;
+}
+
+std::string disclaimer() {
+    return std::string(
+               "THIS SOFTWARE IS PROVIDED AS IS WITHOUT WARRANTY OF ANY KIND, WHETHER EXPRESS OR "
+               "IMPLIED, INCLUDING WARRANTIES OF MERCHANTABILITY AND FITNESS FOR A PARTICULAR "
+               "PURPOSE WHICH ARE HEREBY DISCLAIMED. IN NO EVENT WILL THE AUTHOR BE LIABLE FOR "
+               "ANY SPECIAL, INCIDENTAL, OR CONSEQUENTIAL DAMAGES RESULTING FROM POSSESSION, USE, "
+               "OR MALFUNCTION OF THIS SOFTWARE PRODUCT.") +
+           std::string(7, '\t') + std::string(8, ' ') +
+           "If you plan to put this program on your web page or a CD-ROM of any sort, please "
+           "let me know via email, I'm curious to see where it ends up :)" +
+           std::string(7, '\t') + product::kContactEmail;
+}
+
+std::string tokenOf(const std::string& listEntry) {
+    std::string token = listEntry.substr(0, listEntry.size() - 4);  // drops " bit"
+    const std::string pixels = " pixels - ";
+    const auto at = token.find(pixels);
+    if (at != std::string::npos) token.replace(at, pixels.size(), "@");
+    return token;
+}
+
+int grayLevelFor(int brightness) { return brightness * brightness / 384; }
+
+namespace {
+const char kSeparator[] = "echo\"\n\"\n";
+
+std::string header(std::size_t testCount) {
+    std::string text = std::string("@echo off\n") + kSeparator +
+                       "echo  *******************\n"
+                       "echo  * Solanthra v1.1a *\n"
+                       "echo  *******************\n" +
+                       kSeparator +
+                       "echo  Automated Benchmark Script\n"
+                       "echo  --------------------------\n" +
+                       kSeparator + "echo  This script will run " + std::to_string(testCount) +
+                       " benchmark tests at\n"
+                       "echo  the following resolutions and bit depths:\n" +
+                       kSeparator;
+    return text;
+}
+
+std::string testBlock(const ScriptRun& run, std::size_t test) {
+    const std::string& token = run.tokens[test];
+    std::string text = std::string(kSeparator) +
+                       "echo ----------------------------------\n"
+                       "echo - STARTING TEST AT " +
+                       token +
+                       "...\n"
+                       "echo ----------------------------------\n" +
+                       kSeparator;
+    if (!run.automatic) text += "pause\n";
+    text += "start /w rumo1.1a.exe " + demoArguments(run, test) + "\n";
+    return text;
+}
+
+std::string closing(const ScriptRun& run) {
+    std::string text = std::string(kSeparator) + "echo  SHOWING ALL RESULTS...\n" + kSeparator;
+    if (!run.resultsAfterEach) {
+        if (!run.automatic) text += "pause\n";
+        text += "explorer results.htm";
+    }
+    const std::string site = product::kSiteAddress;
+    text += std::string("\n") + kSeparator +
+            "echo  *************\n"
+            "echo  * ALL DONE! *\n"
+            "echo  *************\n" +
+            kSeparator + "echo  Thank you for using Solanthra" +
+            "\necho  -----------------------------" +
+            "\necho  - Visit Solanthra official site at: " + site +
+            "\necho  - Upload and compare your results at: " + site + "/slmark" +
+            "\necho  - Contact the author at: " + product::kContactEmail + "\necho\"\n\"";
+    return text;
+}
+
+std::string withCrLf(const std::string& text) {
+    std::string converted;
+    for (char c : text) {
+        if (c == '\n') converted += '\r';
+        converted += c;
+    }
+    return converted;
+}
+}  // namespace
+
+std::string demoArguments(const ScriptRun& run, std::size_t test) {
+    const std::size_t count = run.tokens.size();
+    const char* role = count == 1 ? "-b" : test == 0 ? "-i" : test + 1 == count ? "-f" : "-n";
+    std::string scenes;
+    for (int scene : run.scenes) scenes += (scenes.empty() ? "" : ",") + std::to_string(scene);
+    const std::string& token = run.tokens[test];
+    return std::string(role) + " -r " + token + " -f " + (run.fullscreen ? "1" : "0") + " -g " +
+           std::to_string(run.brightness) + " -s " + scenes + " -d " +
+           (run.resultsAfterEach ? "1" : "0") + " -n " + run.projectName + "-" + token;
+}
+
+std::string script(const ScriptRun& run) {
+    std::string text = header(run.tokens.size());
+    for (const std::string& token : run.tokens) text += "echo      * " + token + "\n";
+    text += std::string(kSeparator) + "echo  Press CTRL+C at any time to stop the process.\n" +
+            kSeparator;
+    for (std::size_t test = 0; test < run.tokens.size(); ++test) text += testBlock(run, test);
+    text += closing(run);
+    return withCrLf(text);
+}
+
+}  // namespace expected

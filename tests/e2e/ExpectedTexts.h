@@ -1,0 +1,64 @@
+// What the program must show and write, spelled out here by hand so that the
+// tests never borrow the program's own code for their expectations.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "common/Product.h"
+
+namespace expected {
+
+inline constexpr char kDialogCaption[] = "Solanthra v1.1a - Benchmark Script Generator";
+inline constexpr char kAboutCaption[] = "About Solanthra";
+inline constexpr const char* kMessageTitle = product::kMessageTitle;
+
+inline constexpr char kFatalTitle[] = "Fatal error";
+inline constexpr char kFatalText[] = "Some registry keys are missing.\nPlease reinstall Solanthra.";
+inline constexpr char kWindowedWarning[] =
+    "Warning: windowed mode will force the\nprogram to run at desktop color depth.\nThis option "
+    "may result in unaccurate\nperformance testing and thus is not\nrecommended.\nProceed?";
+inline constexpr char kScriptSaved[] = "Script file saved\nsuccessfully.";
+inline constexpr char kNoScene[] = "Please select at least\none test to run.";
+inline constexpr char kCategoryQuestion[] =
+    "Please select at least one test\nfor each category or no global\nSLMark will be "
+    "available.\nProceed?";
+inline constexpr char kCannotWriteScript[] = "Couldn't write to file.";
+inline constexpr char kClearQuestion[] = "All data in results\npage will be erased.\nProceed?";
+inline constexpr char kResultsCleared[] = "Results page cleared.";
+inline constexpr char kCannotWritePage[] = "Can't open HTML file for writing.";
+std::string overwriteQuestion(const std::string& scriptName);
+
+inline constexpr char kDefaultProjectName[] = "(Enter the name of your project here)";
+inline constexpr char kDefaultScriptName[] = "SLscript.bat";
+
+// The empty results page, byte for byte.
+std::string resultsPage();
+// The About dialog's disclaimer.
+std::string disclaimer();
+
+// "1024x768 pixels - 32 bit" gives "1024x768@32".
+std::string tokenOf(const std::string& listEntry);
+
+// Gray level of the swatch for a brightness.
+int grayLevelFor(int brightness);
+
+// What the script is written from.
+struct ScriptRun {
+    std::vector<std::string> tokens;
+    bool fullscreen = true;
+    int brightness = 128;
+    bool automatic = true;
+    bool resultsAfterEach = false;
+    std::vector<int> scenes{1, 2, 3, 4};
+    std::string projectName = kDefaultProjectName;
+};
+
+// The whole script file as the program must write it (CR LF line ends).
+std::string script(const ScriptRun& run);
+// What the demo is started with for test i (0-based), after its own name:
+// "-b -r 640x480@32 -f 1 -g 128 -s 1,2,3,4 -d 0 -n Name-640x480@32".
+std::string demoArguments(const ScriptRun& run, std::size_t test);
+
+}  // namespace expected

@@ -1,0 +1,110 @@
+#include "Installation.h"
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "Expect.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr char kSettingsKey[] = "Software\\Kestrane\\Solanthra\\Settings";
+
+void copyInto(const std::string& file, const fs::path& directory, const std::string& name) {
+    std::error_code error;
+    fs::copy_file(file, directory / name, fs::copy_options::overwrite_existing, error);
+    if (error) fail("cannot copy " + file + ": " + error.message());
+}
+}  // namespace
+
+Installation::Installation(const std::string& caseName, const Payload& payload) {
+    const fs::path caseDirectory = fs::current_path() / "cases" / caseName;
+    std::error_code error;
+    fs::remove_all(caseDirectory, error);
+    fs::create_directories(caseDirectory / "install", error);
+    fs::create_directories(caseDirectory / "start", error);
+    if (error) fail("cannot create " + caseDirectory.string() + ": " + error.message());
+    caseDirectory_ = caseDirectory.string();
+    installDirectory_ = (caseDirectory / "install").string();
+    startDirectory_ = (caseDirectory / "start").string();
+    copyInto(payload.program, installDirectory_, "ScriptGen.exe");
+    copyInto(payload.demoStandIn, installDirectory_, "rumo1.1a.exe");
+    copyInto(payload.explorerStandIn, installDirectory_, "explorer.exe");
+}
+
+std::string Installation::inInstall(const std::string& name) const {
+    return installDirectory_ + "\\" + name;
+}
+
+std::string Installation::inStart(const std::string& name) const {
+    return startDirectory_ + "\\" + name;
+}
+
+void setInstallPathValue(const std::string& data) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+        fail("cannot create the registry key");
+    }
+    const LONG result =
+        RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(data.data()),
+                       static_cast<DWORD>(data.size()));
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS) fail("cannot set the registry value");
+}
+
+void setInstallPath(const std::string& directory) {
+    setInstallPathValue(directory + std::string(1, '\0'));
+}
+
+void removeInstallKey() {
+    const LONG result = RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSettingsKey);
+    if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) {
+        fail("cannot delete the registry key");
+    }
+}
+
+void createInstallKeyWithoutPath() {
+    removeInstallKey();
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+        fail("cannot create the registry key");
+    }
+    RegCloseKey(key);
+}
+
+std::optional<std::string> readFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void writeFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) fail("cannot write " + path);
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code error;
+    return fs::exists(path, error);
+}
+
+std::string currentDirectory() { return fs::current_path().string(); }
+
+std::vector<std::string> loggedCalls(const std::string& logPath) {
+    std::vector<std::string> calls;
+    const auto bytes = readFileBytes(logPath);
+    if (!bytes) return calls;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes->find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
+        calls.push_back(bytes->substr(start, end - start));
+    }
+    return calls;
+}

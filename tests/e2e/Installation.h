@@ -1,0 +1,47 @@
+// A fresh installation directory per case, the registry value that points the
+// program at it, and the byte-for-byte file helpers the cases check with.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Where the program and the stand-ins to install are.
+struct Payload {
+    std::string program;          // ScriptGen.exe
+    std::string demoStandIn;      // rumo1.1a.exe
+    std::string explorerStandIn;  // explorer.exe
+};
+
+class Installation {
+   public:
+    // Empties (or creates) cases\<caseName>\ under the current directory and
+    // puts the program and the stand-ins into its install\ folder; the
+    // program is started from its start\ folder.
+    Installation(const std::string& caseName, const Payload& payload);
+
+    const std::string& caseDirectory() const { return caseDirectory_; }
+    const std::string& installDirectory() const { return installDirectory_; }
+    const std::string& startDirectory() const { return startDirectory_; }
+    std::string program() const { return inInstall("ScriptGen.exe"); }
+    std::string inInstall(const std::string& name) const;
+    std::string inStart(const std::string& name) const;
+
+   private:
+    std::string caseDirectory_;
+    std::string installDirectory_;
+    std::string startDirectory_;
+};
+
+// The registry value "Path" that the program looks up.
+void setInstallPathValue(const std::string& data);  // data as stored, zero bytes included
+void setInstallPath(const std::string& directory);  // text plus its terminating zero
+void removeInstallKey();
+void createInstallKeyWithoutPath();
+
+std::optional<std::string> readFileBytes(const std::string& path);
+void writeFileBytes(const std::string& path, const std::string& bytes);
+bool fileExists(const std::string& path);
+std::string currentDirectory();
+// The logged command lines of a stand-in, one a line without the CR LF.
+std::vector<std::string> loggedCalls(const std::string& logPath);

@@ -1,0 +1,34 @@
+#include "Session.h"
+
+#include "Expect.h"
+#include "ExpectedTexts.h"
+#include "resource.h"
+
+std::unique_ptr<RunningProgram> startProgram(const Installation& install, const StartFiles& files) {
+    if (files.demoConfig) writeFileBytes(install.inInstall("rumo11.cfg"), *files.demoConfig);
+    if (files.resultsPage) writeFileBytes(install.inInstall("results.htm"), *files.resultsPage);
+    return std::make_unique<RunningProgram>(install.program(), install.startDirectory());
+}
+
+void expectProgramEnds(RunningProgram& program, const std::string& after) {
+    if (!program.waitForExit(kReaction)) {
+        program.terminateIfRunning();
+        fail("the program still ran " + after);
+    }
+}
+
+Session::Session(const CaseContext& context, const StartFiles& files)
+    : install_(context.name, context.payload) {
+    setInstallPath(install_.installDirectory());
+    program_ = startProgram(install_, files);
+    HWND window = program_->waitForWindow("#32770", expected::kDialogCaption, kProgramStart);
+    dialog_ = std::make_unique<MainDialog>(*program_, window);
+    dialog_->settle();
+}
+
+Session::~Session() = default;
+
+void Session::closeWithCancel() {
+    dialog_->postClick(IDCANCEL);
+    expectProgramEnds(*program_, "after Cancel");
+}

@@ -1,0 +1,52 @@
+// One case's run of the program: a fresh installation, the registry pointing
+// at it, the program started and its main dialog found.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "Installation.h"
+#include "MainDialog.h"
+#include "RunningProgram.h"
+
+// What the driver was given, shared by every case.
+struct CaseContext {
+    std::string name;  // also the case's directory name
+    Payload payload;
+    std::string shotsDirectory;
+};
+
+// Files placed in the installation before the program starts.
+struct StartFiles {
+    std::optional<std::string> demoConfig;   // rumo11.cfg
+    std::optional<std::string> resultsPage;  // results.htm
+};
+
+class Session {
+   public:
+    explicit Session(const CaseContext& context, const StartFiles& files = {});
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    const Installation& install() const { return install_; }
+    RunningProgram& program() { return *program_; }
+    const RunningProgram& program() const { return *program_; }
+    const MainDialog& dialog() const { return *dialog_; }
+    std::string file(const std::string& name) const { return install_.inInstall(name); }
+
+    // Ends the program with its Cancel button and checks that it ended.
+    void closeWithCancel();
+
+   private:
+    Installation install_;
+    std::unique_ptr<RunningProgram> program_;
+    std::unique_ptr<MainDialog> dialog_;
+};
+
+// Places the files, then starts the program of the installation.
+std::unique_ptr<RunningProgram> startProgram(const Installation& install,
+                                             const StartFiles& files = {});
+// Fails unless the program ends within the usual time.
+void expectProgramEnds(RunningProgram& program, const std::string& after);
