@@ -13,7 +13,10 @@ else()
   set(GTEST_MAIN_TARGET GTest::gtest_main)
 endif()
 
-file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp tests/fakes/*.cpp)
+# tests/expected: what the program must write, spelled out by hand, shared with
+# the end-to-end driver.
+file(GLOB UNIT_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/*.cpp tests/fakes/*.cpp
+     tests/expected/*.cpp)
 if(WIN32)
   file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/win32/*.cpp)
   list(APPEND UNIT_TEST_SOURCES ${WIN32_TEST_SOURCES})

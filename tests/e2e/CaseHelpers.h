@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ExpectedTexts.h"
+#include "expected/ExpectedTexts.h"
 #include "Session.h"
 
 // Scene n's check box.

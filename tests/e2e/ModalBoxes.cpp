@@ -1,7 +1,7 @@
 #include "ModalBoxes.h"
 
 #include "Expect.h"
-#include "ExpectedTexts.h"
+#include "expected/ExpectedTexts.h"
 #include "MainDialog.h"
 #include "RunningProgram.h"
 

@@ -1,7 +1,7 @@
 #include "Session.h"
 
 #include "Expect.h"
-#include "ExpectedTexts.h"
+#include "expected/ExpectedTexts.h"
 #include "resource.h"
 
 std::unique_ptr<RunningProgram> startProgram(const Installation& install, const StartFiles& files) {

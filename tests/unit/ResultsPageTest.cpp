@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/Product.h"
+#include "expected/ExpectedTexts.h"
 #include "fakes/FakeServices.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "results/ResultsPage.h"
@@ -31,64 +32,7 @@ const ShownMessage kQuestion{"All data in results\npage will be erased.\nProceed
                              "Solanthra v1.1a", 52};
 const ShownMessage kCleared{"Results page cleared.", "Solanthra v1.1a", 64};
 
-// The page fragment by fragment, as the page has always been.
-std::string expectedPage() {
-    std::string page =
-        "<html><head><title>Solanthra - The OpenGL Demo</title><meta http-equiv=Content-Type "
-        "content=text/html; charset=iso-8859-1>";
-    page +=
-        "<STYLE type=text/css>A:link {TEXT-DECORATION: none; color:#888888}A:visited "
-        "{TEXT-DECORATION: none; color:#888888}A:hover {TEXT-DECORATION: none; "
-        "color=#ffffff}.h0 {FONT-FAMILY: Verdana; FONT-SIZE: 13px}.h1 {FONT-FAMILY: Verdana; "
-        "FONT-SIZE: 9px}.h2 {FONT-FAMILY: Arial; FONT-SIZE: 18px}.h3 {FONT-FAMILY: Arial; "
-        "FONT-SIZE: 10px;}.link {COLOR: #ff6633; CURSOR: hand; TEXT-DECORATION: none; "
-        "FONT-WEIGTH: BOLD}</STYLE></head>";
-    page += "<body bgcolor=#000000 background='img/back.jpg'><div align=left>";
-    page += "<table width=870 border=0 cellspacing=0 cellpadding=0><tr>";
-    page +=
-        "<td width=414><div align=left><img src='img/logo.gif' width=414 height=153></div></td>";
-    page +=
-        "<td width=456 valign=bottom><div align=right><font color=#FFFFFF><span "
-        "class=h2><b>SLMark Results Page</b></span><span class=h3><br>Refresh this page to view "
-        "latest results<br><br></span></font>";
-    page += "<table width=300 cellspacing=2 cellpadding=2>";
-    page +=
-        "<tr bgcolor=#444444><td><div align=right><font color=white><span "
-        "class=h0><b>Legend</b></span></font></div></td></tr>";
-    page +=
-        "<tr bgcolor=#ffFF88><td><div align=right><span class=h1>FILL RATE "
-        "Tests</span></div></td></tr>";
-    page +=
-        "<tr bgcolor=#88FF88><td><div align=right><span class=h1>POLYGON COUNT "
-        "Tests</span></div></td></tr>";
-    page +=
-        "<tr bgcolor=#aaaaFF><td><div align=right><span class=h1>VRAM "
-        "Tests</span></div></td></tr>";
-    page +=
-        "<tr bgcolor=#FF9999><td><div align=right><span class=h1>CPU/FPU "
-        "Tests</span></div></td></tr>";
-    page += "</table></div></td></tr><tr><td colspan=2>&nbsp;</td></tr></table></div>";
-    page += "<table width=870 border=0 cellspacing=0 cellpadding=0><tr>";
-    for (int n = 1; n <= 12; ++n) {
-        page += "<td><div align=center><font color=#FFFFFF><span class=h1>Scene " +
-                std::to_string(n) + "</span></font></div></td>";
-    }
-    page += "</tr><tr>";
-    for (int n = 1; n <= 12; ++n) {
-        page += "<td><div align=center><a href='" + kSite + "/shots.htm?" + std::to_string(n) +
-                "'><img src='img/sc" + std::to_string(n) +
-                "th.jpg' width=70 height=70 border=0></a></div></td>";
-    }
-    page += "</tr><tr>";
-    page +=
-        "</tr><tr><td colspan=12><hr size=1 color=white width=868></tr><tr><td colspan=6><div "
-        "align=left><font color=#FFFFFF><span class=h2><a href='results.htm'>Click here to "
-        "refresh this page</a></span></font></div></td><td colspan=6>";
-    page += "<div align=right><font color=#FFFFFF><span class=h2><a href='" + kSite + "'>" + kHost +
-            "</a></span></font></div></td></tr></table>";
-    page += "<!--end--></body></html>";
-    return page;
-}
+std::string expectedPage() { return expected::resultsPage(); }
 }  // namespace
 
 TEST(EmptyResultsPage, IsTheFixedPageByteForByte) {

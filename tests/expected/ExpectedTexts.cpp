@@ -1,4 +1,4 @@
-#include "ExpectedTexts.h"
+#include "expected/ExpectedTexts.h"
 
 namespace expected {
 
