@@ -2,11 +2,26 @@
 
 #ifdef _WIN32
 #include <mbstring.h>
+#include <windows.h>
 
 bool equalsIgnoringCaseInCodePage(const std::string& a, const std::string& b) {
     // _mbsicmp walks double-byte characters as the current multibyte code page defines them.
     return _mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()),
                     reinterpret_cast<const unsigned char*>(b.c_str())) == 0;
+}
+
+std::string toConsoleCodePage(const std::string& windowsText) {
+    if (windowsText.empty()) return windowsText;
+    const int length = static_cast<int>(windowsText.size());
+    const int wideLength = MultiByteToWideChar(CP_ACP, 0, windowsText.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, windowsText.data(), length, wide.data(), wideLength);
+    const int consoleLength =
+        WideCharToMultiByte(CP_OEMCP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string console(static_cast<std::size_t>(consoleLength), '\0');
+    WideCharToMultiByte(CP_OEMCP, 0, wide.data(), wideLength, console.data(), consoleLength,
+                        nullptr, nullptr);
+    return console;
 }
 
 #else
@@ -22,5 +37,7 @@ bool equalsIgnoringCaseInCodePage(const std::string& a, const std::string& b) {
     }
     return true;
 }
+
+std::string toConsoleCodePage(const std::string& windowsText) { return windowsText; }
 
 #endif

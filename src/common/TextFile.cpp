@@ -1,16 +1,39 @@
 #include "common/TextFile.h"
 
-#include <filesystem>
+#include <algorithm>
+#include <cstring>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
 
 namespace {
 constexpr int kCtrlZ = 26;
 
+bool isDirectory(const std::string& path) {
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+#else
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+#endif
+}
+
 // The C library of Windows refuses to open a directory as a file; others open
 // it and fail on the first read. Refuse everywhere, so every build agrees.
 std::FILE* openForReading(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return nullptr;
+    if (isDirectory(path)) return nullptr;
     return std::fopen(path.c_str(), "rb");
+}
+
+std::FILE* openForWriting(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    // The writer buffers by itself; a second buffer would only copy again.
+    if (file) std::setvbuf(file, nullptr, _IONBF, 0);
+    return file;
 }
 }  // namespace
 
@@ -41,27 +64,42 @@ void TextReader::close() {
     file_ = nullptr;
 }
 
-TextWriter::TextWriter(const std::string& path) : file_(std::fopen(path.c_str(), "wb")) {}
+TextWriter::TextWriter(const std::string& path)
+    : file_(openForWriting(path)), buffer_(file_ ? new char[kBufferSize] : nullptr) {}
 
 TextWriter::~TextWriter() { close(); }
 
 void TextWriter::write(std::string_view text) {
     if (!file_) return;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t lf = text.find('\n', start);
-        std::size_t end = lf == std::string_view::npos ? text.size() : lf;
-        if (end > start && std::fwrite(text.data() + start, 1, end - start, file_) != end - start)
-            failed_ = true;
+    while (!text.empty()) {
+        const std::size_t lf = text.find('\n');
+        put(text.substr(0, lf));
         if (lf == std::string_view::npos) break;
-        if (std::fwrite("\r\n", 1, 2, file_) != 2) failed_ = true;
-        start = lf + 1;
+        put("\r\n");
+        text.remove_prefix(lf + 1);
     }
+}
+
+void TextWriter::put(std::string_view bytes) {
+    while (!bytes.empty()) {
+        if (buffered_ == kBufferSize) flush();
+        const std::size_t count = std::min(bytes.size(), kBufferSize - buffered_);
+        std::memcpy(buffer_.get() + buffered_, bytes.data(), count);
+        buffered_ += count;
+        bytes.remove_prefix(count);
+    }
+}
+
+void TextWriter::flush() {
+    if (buffered_ > 0 && std::fwrite(buffer_.get(), 1, buffered_, file_) != buffered_)
+        failed_ = true;
+    buffered_ = 0;
 }
 
 bool TextWriter::close() {
     if (!file_) return false;
-    if (std::fflush(file_) != 0 || std::ferror(file_)) failed_ = true;
+    flush();
+    if (std::ferror(file_)) failed_ = true;
     if (std::fclose(file_) != 0) failed_ = true;
     file_ = nullptr;
     return !failed_;

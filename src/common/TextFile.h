@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -26,7 +27,8 @@ class TextReader {
     int pending_ = -1;  // a byte read ahead after a CR
 };
 
-// Writing: every LF is stored as CR LF.
+// Writing: every LF is stored as CR LF. Bytes are gathered in a buffer of our
+// own and reach the file in large blocks.
 class TextWriter {
    public:
     explicit TextWriter(const std::string& path);
@@ -40,8 +42,14 @@ class TextWriter {
     bool close();
 
    private:
+    static constexpr std::size_t kBufferSize = 64 * 1024;
+    void put(std::string_view bytes);
+    void flush();
+
     std::FILE* file_ = nullptr;
     bool failed_ = false;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t buffered_ = 0;
 };
 
 // True when the file opens for reading (the existence probe of the program).

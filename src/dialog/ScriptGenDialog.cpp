@@ -106,6 +106,7 @@ bool ScriptGenDialog::onInitDialog(DialogWindow& window) {
     if (demoConfig.isOpen()) readDemoConfig(demoConfig, settings_);
 
     updateData(false);  // the base initialisation's load, which also attaches
+    window.limitText(IDC_PROJECT_NAME, BenchmarkSettings::kMaxProjectNameLength);
     addAboutToSystemMenu();
     window.setWindowIcons();
     setUpBrightnessSlider();

@@ -9,6 +9,8 @@ constexpr int kLineDown = 1;
 constexpr int kPageUp = 2;
 constexpr int kPageDown = 3;
 constexpr int kThumbTrack = 5;
+constexpr int kTop = 6;     // Home
+constexpr int kBottom = 7;  // End
 
 constexpr int kMinBrightness = 0;
 constexpr int kMaxBrightness = 255;
@@ -42,7 +44,12 @@ std::optional<int> brightnessAfterScroll(int requestCode, int brightness, int th
             return clampBrightness(brightness + kPageStep);
         case kThumbTrack:
             return thumbPosition;
+        // Home and End move the thumb to an end; the brightness goes with it.
+        case kTop:
+            return kMinBrightness;
+        case kBottom:
+            return kMaxBrightness;
         default:
-            return std::nullopt;  // thumb released, Home, End, end of action
+            return std::nullopt;  // thumb released, end of action
     }
 }

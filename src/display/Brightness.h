@@ -13,5 +13,6 @@ std::uint32_t grayColorValue(int grayLevel);
 
 // The brightness after a horizontal-scroll notification with this request
 // code, or nothing when the notification leaves the brightness alone.
-// Line and page steps move the stored brightness, not the slider's position.
+// Line and page steps move the stored brightness, not the slider's position;
+// Home and End go to 0 and 255.
 std::optional<int> brightnessAfterScroll(int requestCode, int brightness, int thumbPosition);

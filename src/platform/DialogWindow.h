@@ -17,6 +17,8 @@ class DialogWindow : public MessageBoxes {
     virtual void setCheck(int id, int state) = 0;
     virtual int checkState(int id) const = 0;  // 0 clear, 1 checked
     virtual void enableItem(int id, bool enable) = 0;
+    // The most characters an edit box takes from typing or pasting.
+    virtual void limitText(int id, int maxCharacters) = 0;
 
     // List box.
     virtual void listAddString(int id, const std::string& text) = 0;

@@ -8,6 +8,8 @@
 #include "script/CmdLiteral.h"
 #include "settings/BenchmarkSettings.h"
 
+class TextWriter;
+
 // Appends ".bat" unless the name's last four characters already are ".bat",
 // in any case.
 void applyBatExtensionRule(std::string& scriptName);
@@ -17,6 +19,8 @@ std::string demoCommandLine(const BenchmarkSettings& settings, int test);
 
 // The whole script, with "\n" line ends and none after its last line.
 std::string benchmarkScriptText(const BenchmarkSettings& settings);
+// The same text, written piece by piece.
+void writeBenchmarkScriptText(TextWriter& file, const BenchmarkSettings& settings);
 
 // Applies the ".bat" rule to settings.scriptName, asks before overwriting an
 // existing file and writes the script. False when the user declined or the

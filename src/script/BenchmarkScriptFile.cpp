@@ -14,6 +14,24 @@ bool userDeclinesOverwrite(const std::string& scriptName, MessageBoxes& boxes) {
         "Warning: '" + scriptName + "'\nfile already exists.\nOverwrite existing file?";
     return boxes.tell(question, msg::kQuestion) == msg::kNo;
 }
+
+bool writeScriptFile(const std::string& scriptName, const BenchmarkSettings& settings,
+                     MessageBoxes& boxes) {
+    if (canOpenForReading(scriptName) && userDeclinesOverwrite(scriptName, boxes)) return false;
+    TextWriter file(scriptName);
+    if (!file.isOpen()) {
+        boxes.tell(kCouldNotWrite, msg::kStop);
+        return false;
+    }
+    writeBenchmarkScriptText(file, settings);
+    if (!file.close()) {
+        // A half-written script (a full disk) would run a wrong series of tests.
+        boxes.tell(kCouldNotWrite, msg::kStop);
+        std::remove(scriptName.c_str());
+        return false;
+    }
+    return true;
+}
 }  // namespace
 
 void applyBatExtensionRule(std::string& scriptName) {
@@ -25,20 +43,11 @@ void applyBatExtensionRule(std::string& scriptName) {
 
 bool writeBenchmarkScript(BenchmarkSettings& settings, MessageBoxes& boxes) {
     applyBatExtensionRule(settings.scriptName);
-    const std::string& scriptName = settings.scriptName;
-    if (canOpenForReading(scriptName) && userDeclinesOverwrite(scriptName, boxes)) return false;
-
-    TextWriter file(scriptName);
-    if (!file.isOpen()) {
-        boxes.tell(kCouldNotWrite, msg::kStop);
-        return false;
-    }
-    file.write(benchmarkScriptText(settings));
-    if (!file.close()) {
-        // A half-written script (a full disk) would run a wrong series of tests.
-        boxes.tell(kCouldNotWrite, msg::kStop);
-        std::remove(scriptName.c_str());
-        return false;
-    }
-    return true;
+    const std::string scriptName = settings.scriptName;
+    const bool written = writeScriptFile(scriptName, settings, boxes);
+    // A message box takes the focus, and the name box's focus loss then stores
+    // the name as typed, without ".bat": the record keeps the name asked about
+    // and written, which is the one "Generate and run" starts.
+    settings.scriptName = scriptName;
+    return written;
 }

@@ -10,6 +10,10 @@
 struct BenchmarkSettings {
     static constexpr int kSceneCount = 12;
     static constexpr int kMaxResolutions = 1000;
+    // The most of the project name that the program takes, from the demo's
+    // settings file or the name box; longer names would also make the demo's
+    // lines too long for the command interpreter.
+    static constexpr int kMaxProjectNameLength = 999;
 
     std::int32_t brightness = 128;  // 0 to 255
     // Flags are bytes: 0 off, anything else on. Handlers store only 0 and 1.

@@ -4,8 +4,8 @@
 #include <cstddef>
 
 namespace {
-// The demo keeps a longer name, but the generator only ever took this much.
-constexpr std::size_t kMaxProjectNameBytes = 999;
+constexpr auto kMaxProjectNameBytes =
+    static_cast<std::size_t>(BenchmarkSettings::kMaxProjectNameLength);
 
 void skipBytes(TextReader& file, int count) {
     for (int i = 0; i < count; ++i) file.get();

@@ -34,7 +34,9 @@ void FakeDialogWindow::click(int id) {
 
 void FakeDialogWindow::type(int id, const std::string& text) {
     focus(id);
-    controls[id].text = text;
+    Control& edit = controls[id];
+    const auto limit = static_cast<std::size_t>(edit.textLimit);
+    edit.text = limit > 0 && text.size() > limit ? text.substr(0, limit) : text;
 }
 
 void FakeDialogWindow::pressEnter() { dialog_->onCommand(notify::kButtonClicked, command::kOk); }
@@ -83,6 +85,10 @@ int FakeDialogWindow::checkState(int id) const {
 }
 
 void FakeDialogWindow::enableItem(int id, bool enable) { controls[id].enabled = enable; }
+
+void FakeDialogWindow::limitText(int id, int maxCharacters) {
+    controls[id].textLimit = maxCharacters;
+}
 
 void FakeDialogWindow::listAddString(int, const std::string& text) {
     listEntries.push_back(text);

@@ -24,6 +24,7 @@ class FakeDialogWindow : public DialogWindow {
         int check = 0;
         bool enabled = true;
         int textLoads = 0;  // how often the dialog set the text
+        int textLimit = 0;  // 0: none; typing stops at the limit
     };
 
     // What the dialog did to the window.
@@ -63,6 +64,7 @@ class FakeDialogWindow : public DialogWindow {
     void setCheck(int id, int state) override;
     int checkState(int id) const override;
     void enableItem(int id, bool enable) override;
+    void limitText(int id, int maxCharacters) override;
     void listAddString(int id, const std::string& text) override;
     void listSetSelection(int id, int index, bool select) override;
     int listCurrentSelection(int id) const override;

@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace cmdmodel {
 
 // First pass: "%%" stands for "%"; any other "%" starts a variable or argument reference.
@@ -57,13 +61,34 @@ inline bool holdsControlCharacter(std::string_view line) {
     return false;
 }
 
+// The interpreter reads the file in the console (OEM) code page; a program that
+// takes its command line in the Windows (ANSI) code page gets it converted.
+// Other builds have one code page.
+inline std::string inWindowsCodePage(const std::string& consoleText) {
+#ifdef _WIN32
+    std::wstring wide(consoleText.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
+        CP_OEMCP, 0, consoleText.data(), static_cast<int>(consoleText.size()), wide.data(),
+        static_cast<int>(wide.size()))));
+    std::string ansi(wide.size() * 2, '\0');
+    ansi.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(),
+                            static_cast<int>(ansi.size()), nullptr, nullptr)));
+    return ansi;
+#else
+    return consoleText;
+#endif
+}
+
 // One batch line, with or without its final "\n", as the started program gets it.
 inline std::optional<std::string> programCommandLine(std::string_view batchLine) {
     if (!batchLine.empty() && batchLine.back() == '\n') batchLine.remove_suffix(1);
     if (holdsControlCharacter(batchLine)) return std::nullopt;
     const auto expanded = expandPercents(batchLine);
     if (!expanded) return std::nullopt;
-    return removeEscapes(*expanded);
+    const auto unescaped = removeEscapes(*expanded);
+    if (!unescaped) return std::nullopt;
+    return inWindowsCodePage(*unescaped);
 }
 
 // What the demo should see of a project name: control characters cannot stand

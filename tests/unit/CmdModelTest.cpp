@@ -49,6 +49,7 @@ TEST(CmdModel, EveryProjectNameReachesTheDemoAsTyped) {
                                  "",
                                  "Test Rig",
                                  "caf\xe9",
+                                 "Zo\xeb Se\xf1al \xdcber",
                                  "a\"\"&b"};
     BenchmarkSettings settings;
     settings.resolutionCount = 1;

@@ -61,7 +61,7 @@ TEST(Brightness, SliderRequestsMoveTheStoredBrightness) {
     } cases[] = {
         {0, 0, 99, 0},      {10, 0, 99, 9},     {255, 1, 0, 255}, {10, 1, 0, 11},
         {30, 2, 0, 0},      {100, 2, 0, 49},    {220, 3, 0, 255}, {100, 3, 0, 151},
-        {100, 5, 200, 200}, {100, 4, 200, 100}, {100, 6, 0, 100}, {100, 7, 255, 100},
+        {100, 5, 200, 200}, {100, 4, 200, 100}, {100, 6, 0, 0},   {100, 7, 255, 255},
         {100, 8, 0, 100},   {100, 9, 0, 100},
     };
     for (const auto& c : cases) {
@@ -84,7 +84,7 @@ TEST(Brightness, HandledRequestsRepaintTheGraySwatchOnly) {
     auto& black = *h.window.swatchWindows[IDC_BLACK_SWATCH];
     const int grayBefore = gray.erasingInvalidations, blackBefore = black.erasingInvalidations;
     h.dialog.onHScroll(0, 0);  // already at 0: still recomputed and repainted
-    h.dialog.onHScroll(6, 0);  // Home: nothing
+    h.dialog.onHScroll(4, 0);  // thumb released: nothing
     EXPECT_EQ(gray.erasingInvalidations, grayBefore + 1);
     EXPECT_EQ(black.erasingInvalidations, blackBefore);
     EXPECT_EQ(h.dialog.blackSwatch().backgroundColorValue(), 0u);

@@ -133,6 +133,45 @@ TEST(GenerateScript, EnterUsesTheNamesAsTyped) {
     EXPECT_EQ(h.launcher.started, std::vector<std::string>{"\"my run.bat\""});
 }
 
+// The overwrite question takes the focus from the script name box, whose focus
+// loss stores the name as typed; the file asked about must still be the one
+// written and started.
+TEST(GenerateScript, EnterInTheScriptNameWithTheOverwriteQuestion) {
+    for (int answer : {6, 7}) {
+        DialogHarness h;
+        h.installation.write("run.bat", "old");
+        ASSERT_TRUE(h.start());
+        h.window.type(IDC_SCRIPT_NAME, "run");
+        h.window.answers = {answer};
+        h.window.pressEnter();
+        EXPECT_EQ(texts(h.window),
+                  std::vector<std::string>{
+                      "Warning: 'run.bat'\nfile already exists.\nOverwrite existing file?"});
+        EXPECT_FALSE(h.installation.exists("run"));
+        EXPECT_EQ(h.installation.read("run.bat") == "old", answer == 7);
+        EXPECT_EQ(h.settings.scriptName, "run.bat");
+        EXPECT_EQ(h.launcher.started,
+                  answer == 6 ? std::vector<std::string>{"\"run.bat\""} : std::vector<std::string>{});
+    }
+}
+
+TEST(GenerateScript, ReadsTheNameBoxesButNotTheHiddenEdits) {
+    DialogHarness h;
+    ASSERT_TRUE(h.start());
+    h.dialog.onHScroll(5, 255);  // the hidden gray-level edit still shows 42
+    h.window.click(IDC_GENERATE_SCRIPT);
+    h.window.click(IDC_SELECT_ALL);  // the next load of the controls
+    EXPECT_EQ(h.window.itemText(IDC_GRAY_LEVEL), "169");
+}
+
+TEST(GenerateScript, AProjectNameIsCutAtTheLengthTheDemoKeeps) {
+    DialogHarness h;
+    ASSERT_TRUE(h.start());
+    h.window.type(IDC_PROJECT_NAME, std::string(5000, 'n'));
+    h.window.click(IDC_GENERATE_SCRIPT);
+    EXPECT_EQ(h.settings.projectName, std::string(999, 'n'));
+}
+
 TEST(ResultsButtons, ClearAsksAndViewStartsExplorer) {
     DialogHarness h;
     ASSERT_TRUE(h.start());

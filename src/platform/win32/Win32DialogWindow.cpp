@@ -33,6 +33,10 @@ void Win32DialogWindow::enableItem(int id, bool enable) {
     EnableWindow(GetDlgItem(dialog_, id), enable ? TRUE : FALSE);
 }
 
+void Win32DialogWindow::limitText(int id, int maxCharacters) {
+    send(id, EM_LIMITTEXT, WPARAM(maxCharacters), 0);
+}
+
 void Win32DialogWindow::listAddString(int id, const std::string& text) {
     send(id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -16,6 +16,7 @@ class Win32DialogWindow : public DialogWindow {
     void setCheck(int id, int state) override;
     int checkState(int id) const override;
     void enableItem(int id, bool enable) override;
+    void limitText(int id, int maxCharacters) override;
     void listAddString(int id, const std::string& text) override;
     void listSetSelection(int id, int index, bool select) override;
     int listCurrentSelection(int id) const override;

@@ -1,6 +1,7 @@
 // "Generate script" and "Generate and run": the same preparation, then a
 // success message or the start of the script.
 #include "dialog/ScriptGenDialog.h"
+#include "resource.h"
 #include "script/BenchmarkScript.h"
 #include "settings/SceneCategories.h"
 
@@ -26,8 +27,11 @@ int coveredCategories(const BenchmarkSettings& settings) {
 }  // namespace
 
 bool ScriptGenDialog::prepareBenchmarkScript() {
-    // Enter in a name box leaves its focus there: take the names as shown.
-    updateData(true);
+    // Enter in a name box leaves its focus there: take both names as shown.
+    // Only the name boxes are read; a full save would copy the hidden edits'
+    // old texts back into their members.
+    projectNameText_ = window_->itemText(IDC_PROJECT_NAME);
+    scriptNameText_ = window_->itemText(IDC_SCRIPT_NAME);
     settings_.projectName = projectNameText_;
     settings_.scriptName = scriptNameText_;
 
