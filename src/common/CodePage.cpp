@@ -4,6 +4,8 @@
 #include <mbstring.h>
 #include <windows.h>
 
+#include <vector>
+
 bool equalsIgnoringCaseInCodePage(const std::string& a, const std::string& b) {
     // _mbsicmp walks double-byte characters as the current multibyte code page defines them.
     return _mbsicmp(reinterpret_cast<const unsigned char*>(a.c_str()),
@@ -14,7 +16,7 @@ std::string toConsoleCodePage(const std::string& windowsText) {
     if (windowsText.empty()) return windowsText;
     const int length = static_cast<int>(windowsText.size());
     const int wideLength = MultiByteToWideChar(CP_ACP, 0, windowsText.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+    std::vector<wchar_t> wide(static_cast<std::size_t>(wideLength));
     MultiByteToWideChar(CP_ACP, 0, windowsText.data(), length, wide.data(), wideLength);
     const int consoleLength =
         WideCharToMultiByte(CP_OEMCP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
