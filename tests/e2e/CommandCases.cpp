@@ -169,6 +169,44 @@ void projectNameWithQuotesAndBlanksInScript(const CaseContext& context) {
     session.closeWithCancel();
 }
 
+// Letters beyond ASCII, typed in the Windows code page, reach the demo as typed
+// although the command interpreter reads the script in the console code page.
+void accentedProjectNameReachesDemoAsTyped(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    const std::string name = "Zo\xEB Se\xF1" "al, Caf\xE9 \xDC" "ber Stra\xDF" "e";
+    dialog.setText(IDC_PROJECT_NAME, name);
+    dialog.click(IDOK);
+    expectNoBox(session.program(), "after \"Generate and run\"");
+    waitForScriptToFinish(session, 1);
+    expected::ScriptRun run = defaultRun(dialog);
+    run.projectName = name;
+    expectDemoCalls(session, run);
+    session.closeWithCancel();
+}
+
+// Enter in the script name box with "run" typed and run.bat there: the overwrite
+// question takes the focus from the box, and still run.bat is the file asked
+// about, written and started.
+void enterInScriptNameOverwritesAndStartsTheBatFile(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    writeFileBytes(session.file("run.bat"), "@echo off\r\necho old script\r\n");
+    dialog.setText(IDC_SCRIPT_NAME, "run");
+    dialog.clickInto(IDC_SCRIPT_NAME);
+    expect(dialog.focusWindow() == dialog.item(IDC_SCRIPT_NAME),
+           "the click did not move the focus to the script name box");
+    dialog.postKey(VK_RETURN);
+    expectBoxAndAnswer(dialog, expected::overwriteQuestion("run.bat"), kQuestionStyle, IDYES);
+    expectNoBox(session.program(), "after Yes to the overwrite question");
+    const expected::ScriptRun run = defaultRun(dialog);
+    waitForScriptToFinish(session, 1);
+    expectScript(session.file("run.bat"), run);
+    expectDemoCalls(session, run);
+    expect(!fileExists(session.file("run")), "a script without \".bat\" was written");
+    session.closeWithCancel();
+}
+
 void emptySelectionWritesNoTests(const CaseContext& context) {
     Session session(context);
     const MainDialog& dialog = session.dialog();
@@ -336,6 +374,9 @@ std::vector<E2eCase> commandCases() {
         {"enter_in_check_box_runs_generate_and_run", enterInCheckBoxRunsGenerateAndRun},
         {"project_name_reaches_demo_as_typed", projectNameReachesDemoAsTyped},
         {"project_name_quotes_and_blanks_in_script", projectNameWithQuotesAndBlanksInScript},
+        {"accented_project_name_reaches_demo_as_typed", accentedProjectNameReachesDemoAsTyped},
+        {"enter_in_script_name_overwrites_and_starts_the_bat_file",
+         enterInScriptNameOverwritesAndStartsTheBatFile},
         {"empty_selection_writes_no_tests", emptySelectionWritesNoTests},
         {"no_scene_refused", noSceneRefused},
         {"missing_category_refused", missingCategoryRefused},

@@ -169,7 +169,7 @@ void sliderRequestsSetBrightness(const CaseContext& context) {
     const std::vector<SliderStep> steps{
         {TB_LINEDOWN, 0, 129},     {TB_LINEUP, 0, 128},       {TB_PAGEDOWN, 0, 179},
         {TB_PAGEUP, 0, 128},       {TB_THUMBTRACK, 200, 200}, {TB_THUMBPOSITION, 10, 200},
-        {TB_TOP, 0, 200},          {TB_BOTTOM, 0, 200},       {TB_ENDTRACK, 0, 200},
+        {TB_TOP, 0, 0},            {TB_BOTTOM, 0, 255},       {TB_ENDTRACK, 0, 255},
         {TB_THUMBTRACK, 220, 220}, {TB_PAGEDOWN, 0, 255},     {TB_LINEDOWN, 0, 255},
     };
     for (const SliderStep& step : steps) {
@@ -212,6 +212,29 @@ void sliderStopsAtZero(const CaseContext& context) {
     expectScript(session.file("SLscript.bat"), run);
     session.closeWithCancel();
 }
+// The slider's own keys: Home and End move the thumb to an end, and the
+// brightness, the swatch and the script go with it; arrows step on from there.
+void sliderKeysMoveTheBrightnessWithTheThumb(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    const struct {
+        WPARAM key;
+        const char* name;
+        int brightness;
+    } presses[] = {{VK_HOME, "Home", 0}, {VK_END, "End", 255}, {VK_LEFT, "Left", 254}};
+    for (const auto& press : presses) {
+        dialog.pressKeyOn(IDC_BRIGHTNESS_SLIDER, press.key);
+        const std::string when = std::string("after ") + press.name;
+        expectEqual(dialog.sliderPosition(), press.brightness, "slider position " + when);
+        expectSwatchGray(dialog, IDC_GRAY_SWATCH, expected::grayLevelFor(press.brightness), when);
+    }
+    generateScript(dialog);
+    expected::ScriptRun run;
+    run.tokens = {expected::tokenOf(dialog.listText(0))};
+    run.brightness = 254;
+    expectScript(session.file("SLscript.bat"), run);
+    session.closeWithCancel();
+}
 }  // namespace
 
 std::vector<E2eCase> dialogCases() {
@@ -225,5 +248,6 @@ std::vector<E2eCase> dialogCases() {
         {"selection_change_reaches_hidden_text", selectionChangeReachesHiddenText},
         {"slider_requests_set_brightness", sliderRequestsSetBrightness},
         {"slider_stops_at_zero", sliderStopsAtZero},
+        {"slider_keys_move_the_brightness_with_the_thumb", sliderKeysMoveTheBrightnessWithTheThumb},
     };
 }

@@ -71,7 +71,30 @@ void MainDialog::pressKey(WPARAM virtualKey) const {
 
 void MainDialog::postKey(WPARAM virtualKey) const {
     HWND target = focusWindow();
-    if (target == nullptr) target = window_;
+    postKeyTo(target != nullptr ? target : window_, virtualKey);
+}
+
+void MainDialog::pressKeyOn(int id, WPARAM virtualKey) const {
+    postKeyTo(item(id), virtualKey);
+    settle();
+}
+
+void MainDialog::clickInto(int id) const {
+    HWND control = item(id);
+    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    settle();
+}
+
+int MainDialog::sliderPosition() const {
+    return static_cast<int>(send(item(IDC_BRIGHTNESS_SLIDER), TBM_GETPOS, 0, 0));
+}
+
+int MainDialog::textLimit(int id) const {
+    return static_cast<int>(send(item(id), EM_GETLIMITTEXT, 0, 0));
+}
+
+void MainDialog::postKeyTo(HWND target, WPARAM virtualKey) const {
     const UINT scanCode = MapVirtualKeyA(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
     PostMessageA(target, WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | (scanCode << 16)));
     PostMessageA(target, WM_KEYUP, virtualKey,

@@ -33,6 +33,13 @@ class MainDialog {
     // A key pressed and released where the focus is now.
     void pressKey(WPARAM virtualKey) const;
     void postKey(WPARAM virtualKey) const;
+    // A key pressed and released on that control, wherever the focus is.
+    void pressKeyOn(int id, WPARAM virtualKey) const;
+    // A left mouse click inside the control (an edit box takes the focus so).
+    void clickInto(int id) const;
+
+    int sliderPosition() const;
+    int textLimit(int id) const;  // of an edit box
 
     // Returns once every message posted so far has been handled, or once a modal
     // box that it opened is running its own loop.
@@ -50,6 +57,7 @@ class MainDialog {
 
    private:
     LRESULT send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) const;
+    void postKeyTo(HWND target, WPARAM virtualKey) const;
     const RunningProgram& program_;
     HWND window_;
     DWORD threadId_;

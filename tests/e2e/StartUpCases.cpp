@@ -134,6 +134,7 @@ void listOffersDisplayModes(const CaseContext& context) {
     }
     expect(dialog.focusWindow() == dialog.item(IDOK),
            "the focus is not on \"Generate and run\" at start");
+    expectEqual(dialog.textLimit(IDC_PROJECT_NAME), 999, "project name box's limit");
     session.closeWithCancel();
 }
 
