@@ -1,8 +1,12 @@
-// How long the program takes to write its largest script and its results page.
+// How long the program takes to write its largest script and its results page,
+// and how the script compares with one plain write of the same bytes.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <string>
 
 #include "fakes/ScriptedMessageBoxes.h"
@@ -51,6 +55,34 @@ void writeLargestScript(benchmark::State& state) {
 }
 BENCHMARK(writeLargestScript)->Unit(benchmark::kMicrosecond);
 
+std::string largestScriptBytes() {
+    const std::string path = temporaryPath("scriptgen_bench_bytes.bat");
+    BenchmarkSettings settings = largestScriptSettings(path);
+    ScriptedMessageBoxes boxes;
+    writeBenchmarkScript(settings, boxes);
+    std::ifstream file(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::remove(path.c_str());
+    return bytes;
+}
+
+// The floor for the script writer: the same bytes, made beforehand, in one
+// write to an existing file in the same folder.
+void plainWriteOfTheSameBytes(benchmark::State& state) {
+    const std::string path = temporaryPath("scriptgen_bench_plain.bat");
+    const std::string bytes = largestScriptBytes();
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+            state.SkipWithError("plain write failed");
+        if (file) std::fclose(file);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(bytes.size()));
+    std::remove(path.c_str());
+}
+BENCHMARK(plainWriteOfTheSameBytes)->Unit(benchmark::kMicrosecond);
+
 void writeResultsPage(benchmark::State& state) {
     const std::string path = temporaryPath("scriptgen_bench_results.htm");
     ScriptedMessageBoxes boxes;
@@ -60,4 +92,37 @@ void writeResultsPage(benchmark::State& state) {
     std::remove(path.c_str());
 }
 BENCHMARK(writeResultsPage)->Unit(benchmark::kMicrosecond);
+
+// The console report, plus the script writer's time as a multiple of the plain
+// write's, both from this one run.
+class RatioReporter : public benchmark::ConsoleReporter {
+   public:
+    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                wallTimes_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        }
+    }
+    void printRatio() const {
+        const auto script = wallTimes_.find("writeLargestScript");
+        const auto plain = wallTimes_.find("plainWriteOfTheSameBytes");
+        if (script == wallTimes_.end() || plain == wallTimes_.end() || plain->second <= 0) return;
+        std::printf("writeLargestScript / plainWriteOfTheSameBytes (wall time): %.2f\n",
+                    script->second / plain->second);
+    }
+
+   private:
+    std::map<std::string, double> wallTimes_;
+};
 }  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printRatio();
+    benchmark::Shutdown();
+    return 0;
+}
