@@ -174,7 +174,11 @@ void projectNameWithQuotesAndBlanksInScript(const CaseContext& context) {
 void accentedProjectNameReachesDemoAsTyped(const CaseContext& context) {
     Session session(context);
     const MainDialog& dialog = session.dialog();
-    const std::string name = "Zo\xEB Se\xF1" "al, Caf\xE9 \xDC" "ber Stra\xDF" "e";
+    const std::string name =
+        "Zo\xEB Se\xF1"
+        "al, Caf\xE9 \xDC"
+        "ber Stra\xDF"
+        "e";
     dialog.setText(IDC_PROJECT_NAME, name);
     dialog.click(IDOK);
     expectNoBox(session.program(), "after \"Generate and run\"");

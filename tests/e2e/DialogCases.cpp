@@ -167,10 +167,18 @@ void sliderRequestsSetBrightness(const CaseContext& context) {
     Session session(context);
     const MainDialog& dialog = session.dialog();
     const std::vector<SliderStep> steps{
-        {TB_LINEDOWN, 0, 129},     {TB_LINEUP, 0, 128},       {TB_PAGEDOWN, 0, 179},
-        {TB_PAGEUP, 0, 128},       {TB_THUMBTRACK, 200, 200}, {TB_THUMBPOSITION, 10, 200},
-        {TB_TOP, 0, 0},            {TB_BOTTOM, 0, 255},       {TB_ENDTRACK, 0, 255},
-        {TB_THUMBTRACK, 220, 220}, {TB_PAGEDOWN, 0, 255},     {TB_LINEDOWN, 0, 255},
+        {TB_LINEDOWN, 0, 129},
+        {TB_LINEUP, 0, 128},
+        {TB_PAGEDOWN, 0, 179},
+        {TB_PAGEUP, 0, 128},
+        {TB_THUMBTRACK, 200, 200},
+        {TB_THUMBPOSITION, 10, 200},
+        {TB_TOP, 0, 0},
+        {TB_BOTTOM, 0, 255},
+        {TB_ENDTRACK, 0, 255},
+        {TB_THUMBTRACK, 220, 220},
+        {TB_PAGEDOWN, 0, 255},
+        {TB_LINEDOWN, 0, 255},
     };
     for (const SliderStep& step : steps) {
         dialog.scroll(step.requestCode, step.position);

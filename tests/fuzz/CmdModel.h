@@ -67,9 +67,9 @@ inline bool holdsControlCharacter(std::string_view line) {
 inline std::string inWindowsCodePage(const std::string& consoleText) {
 #ifdef _WIN32
     std::wstring wide(consoleText.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
-        CP_OEMCP, 0, consoleText.data(), static_cast<int>(consoleText.size()), wide.data(),
-        static_cast<int>(wide.size()))));
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(CP_OEMCP, 0, consoleText.data(), static_cast<int>(consoleText.size()),
+                            wide.data(), static_cast<int>(wide.size()))));
     std::string ansi(wide.size() * 2, '\0');
     ansi.resize(static_cast<std::size_t>(
         WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(),

@@ -49,7 +49,9 @@ TEST(CmdModel, EveryProjectNameReachesTheDemoAsTyped) {
                                  "",
                                  "Test Rig",
                                  "caf\xe9",
-                                 "Zo\xeb Se\xf1" "al \xdc" "ber",
+                                 "Zo\xeb Se\xf1"
+                                 "al \xdc"
+                                 "ber",
                                  "a\"\"&b"};
     BenchmarkSettings settings;
     settings.resolutionCount = 1;

@@ -150,8 +150,8 @@ TEST(GenerateScript, EnterInTheScriptNameWithTheOverwriteQuestion) {
         EXPECT_FALSE(h.installation.exists("run"));
         EXPECT_EQ(h.installation.read("run.bat") == "old", answer == 7);
         EXPECT_EQ(h.settings.scriptName, "run.bat");
-        EXPECT_EQ(h.launcher.started,
-                  answer == 6 ? std::vector<std::string>{"\"run.bat\""} : std::vector<std::string>{});
+        EXPECT_EQ(h.launcher.started, answer == 6 ? std::vector<std::string>{"\"run.bat\""}
+                                                  : std::vector<std::string>{});
     }
 }
 
