@@ -134,12 +134,10 @@ void enterInCheckBoxRunsGenerateAndRun(const CaseContext& context) {
     session.closeWithCancel();
 }
 
-// Characters that the command interpreter would otherwise take as operators or
-// variables must reach the demo as typed.
-void projectNameReachesDemoAsTyped(const CaseContext& context) {
-    Session session(context);
+// "Generate and run" with this project name and the other defaults; the demo
+// must receive the name as typed.
+expected::ScriptRun generateAndRunWithProjectName(Session& session, const std::string& name) {
     const MainDialog& dialog = session.dialog();
-    const std::string name = "R&D | <x> ^y %PATH% 100% (a)";
     dialog.setText(IDC_PROJECT_NAME, name);
     dialog.click(IDOK);
     expectNoBox(session.program(), "after \"Generate and run\"");
@@ -147,6 +145,15 @@ void projectNameReachesDemoAsTyped(const CaseContext& context) {
     expected::ScriptRun run = defaultRun(dialog);
     run.projectName = name;
     expectDemoCalls(session, run);
+    return run;
+}
+
+// Characters that the command interpreter would otherwise take as operators or
+// variables must reach the demo as typed.
+void projectNameReachesDemoAsTyped(const CaseContext& context) {
+    Session session(context);
+    const std::string name = "R&D | <x> ^y %PATH% 100% (a)";
+    const expected::ScriptRun run = generateAndRunWithProjectName(session, name);
     const auto script = readFileBytes(session.file("SLscript.bat")).value_or("");
     const std::string command = "\r\nstart /w rumo1.1a.exe " + expected::demoArguments(run, 0);
     const std::string prefix = command.substr(0, command.find(" -n ") + 4);
@@ -173,19 +180,12 @@ void projectNameWithQuotesAndBlanksInScript(const CaseContext& context) {
 // although the command interpreter reads the script in the console code page.
 void accentedProjectNameReachesDemoAsTyped(const CaseContext& context) {
     Session session(context);
-    const MainDialog& dialog = session.dialog();
     const std::string name =
         "Zo\xEB Se\xF1"
         "al, Caf\xE9 \xDC"
         "ber Stra\xDF"
         "e";
-    dialog.setText(IDC_PROJECT_NAME, name);
-    dialog.click(IDOK);
-    expectNoBox(session.program(), "after \"Generate and run\"");
-    waitForScriptToFinish(session, 1);
-    expected::ScriptRun run = defaultRun(dialog);
-    run.projectName = name;
-    expectDemoCalls(session, run);
+    generateAndRunWithProjectName(session, name);
     session.closeWithCancel();
 }
 
