@@ -80,7 +80,16 @@ void TextWriter::write(std::string_view text) {
     }
 }
 
+void TextWriter::writeVerbatim(std::string_view bytes) {
+    if (file_) put(bytes);
+}
+
 void TextWriter::put(std::string_view bytes) {
+    if (bytes.size() <= kBufferSize - buffered_) {  // the usual case: it fits
+        std::memcpy(buffer_.get() + buffered_, bytes.data(), bytes.size());
+        buffered_ += bytes.size();
+        return;
+    }
     while (!bytes.empty()) {
         if (buffered_ == kBufferSize) flush();
         const std::size_t count = std::min(bytes.size(), kBufferSize - buffered_);
@@ -103,6 +112,16 @@ bool TextWriter::close() {
     if (std::fclose(file_) != 0) failed_ = true;
     file_ = nullptr;
     return !failed_;
+}
+
+std::string withCrLf(std::string_view text) {
+    std::string converted;
+    converted.reserve(text.size() + text.size() / 8);
+    for (char c : text) {
+        if (c == '\n') converted += '\r';
+        converted += c;
+    }
+    return converted;
 }
 
 bool canOpenForReading(const std::string& path) {

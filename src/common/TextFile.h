@@ -38,6 +38,8 @@ class TextWriter {
 
     bool isOpen() const { return file_ != nullptr; }
     void write(std::string_view text);
+    // Bytes stored as they are: text without LF, or text already with CR LF.
+    void writeVerbatim(std::string_view bytes);
     // Closes the file; true when the open, every write and the close succeeded.
     bool close();
 
@@ -51,6 +53,9 @@ class TextWriter {
     std::unique_ptr<char[]> buffer_;
     std::size_t buffered_ = 0;
 };
+
+// The text with every LF as CR LF, as TextWriter stores it.
+std::string withCrLf(std::string_view text);
 
 // True when the file opens for reading (the existence probe of the program).
 bool canOpenForReading(const std::string& path);

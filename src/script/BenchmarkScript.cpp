@@ -52,19 +52,46 @@ std::string demoOptions(const BenchmarkSettings& settings) {
     return options;
 }
 
-template <class Put>
-void putDemoCommandLine(Put& put, int test, int count, const std::string& resolution,
-                        const std::string& options) {
-    put(commandStart(test, count));
-    put(resolution);
-    put(options);
-    put(resolution);
-    put("\n");
+// Where the pieces go. text() takes a fixed text whose lines end in "\n";
+// verbatim() takes bytes already in the form the output stores, which values
+// (tokens, numbers, the demo options, the addresses) are, holding no line end;
+// stored() turns a fixed text into that form once, for texts written often.
+class StringOut {
+   public:
+    explicit StringOut(std::string& target) : target_(target) {}
+    void text(std::string_view piece) { target_ += piece; }
+    void verbatim(std::string_view piece) { target_ += piece; }
+    std::string stored(std::string_view text) const { return std::string(text); }
+
+   private:
+    std::string& target_;
+};
+
+class FileOut {
+   public:
+    explicit FileOut(TextWriter& file) : file_(file) {}
+    void text(std::string_view piece) { file_.write(piece); }
+    void verbatim(std::string_view piece) { file_.writeVerbatim(piece); }
+    std::string stored(std::string_view text) const { return withCrLf(text); }
+
+   private:
+    TextWriter& file_;
+};
+
+template <class Out>
+void putDemoCommandLine(Out& out, int test, int count, const std::string& resolution,
+                        const std::string& options, const std::string& lineEnd) {
+    out.verbatim(commandStart(test, count));
+    out.verbatim(resolution);
+    out.verbatim(options);
+    out.verbatim(resolution);
+    out.verbatim(lineEnd);
 }
 
-template <class Put>
-void putHeaderAndResolutionList(Put& put, const BenchmarkSettings& settings, int count) {
-    put("@echo off\n"
+template <class Out>
+void putHeaderAndResolutionList(Out& out, const BenchmarkSettings& settings, int count) {
+    out.text(
+        "@echo off\n"
         "echo\"\n\"\n"
         "echo  *******************\n"
         "echo  * Solanthra v1.1a *\n"
@@ -74,42 +101,50 @@ void putHeaderAndResolutionList(Put& put, const BenchmarkSettings& settings, int
         "echo  --------------------------\n"
         "echo\"\n\"\n"
         "echo  This script will run ");
-    put(decimal(count));
-    put(" benchmark tests at\n"
+    out.verbatim(decimal(count));
+    out.text(
+        " benchmark tests at\n"
         "echo  the following resolutions and bit depths:\n");
-    put(kSeparator);
+    out.text(kSeparator);
     for (int test = 1; test <= count; ++test) {
-        put("echo      * ");
-        put(token(settings, test));
-        put("\n");
+        out.text("echo      * ");
+        out.verbatim(token(settings, test));
+        out.text("\n");
     }
-    put(kSeparator);
-    put("echo  Press CTRL+C at any time to stop the process.\n");
-    put(kSeparator);
+    out.text(kSeparator);
+    out.text("echo  Press CTRL+C at any time to stop the process.\n");
+    out.text(kSeparator);
 }
 
-template <class Put>
-void putTestBlock(Put& put, const BenchmarkSettings& settings, int test, int count,
-                  const std::string& options) {
-    put(kSeparator);
-    put("echo ----------------------------------\n"
-        "echo - STARTING TEST AT ");
-    put(token(settings, test));
-    put("...\n"
-        "echo ----------------------------------\n");
-    put(kSeparator);
-    if (settings.automatic == 0) put("pause\n");
-    putDemoCommandLine(put, test, count, token(settings, test), options);
+// The test blocks: the same text around each test's run role and resolution,
+// put into the output's form once.
+template <class Out>
+void putTestBlocks(Out& out, const BenchmarkSettings& settings, int count) {
+    const std::string beforeResolution = out.stored(std::string(kSeparator) +
+                                                    "echo ----------------------------------\n"
+                                                    "echo - STARTING TEST AT ");
+    const std::string afterResolution =
+        out.stored(std::string("...\necho ----------------------------------\n") +
+                   std::string(kSeparator) + (settings.automatic == 0 ? "pause\n" : ""));
+    const std::string options = demoOptions(settings);
+    const std::string lineEnd = out.stored("\n");
+    for (int test = 1; test <= count; ++test) {
+        out.verbatim(beforeResolution);
+        out.verbatim(token(settings, test));
+        out.verbatim(afterResolution);
+        putDemoCommandLine(out, test, count, token(settings, test), options, lineEnd);
+    }
 }
 
-template <class Put>
-void putClosingSection(Put& put, const BenchmarkSettings& settings) {
-    put(kSeparator);
-    put("echo  SHOWING ALL RESULTS...\n");
-    put(kSeparator);
-    if (settings.resultsAfterEach == 0 && settings.automatic == 0) put("pause\n");
-    if (settings.resultsAfterEach == 0) put("explorer results.htm");
-    put("\necho\"\n\"\n"
+template <class Out>
+void putClosingSection(Out& out, const BenchmarkSettings& settings) {
+    out.text(kSeparator);
+    out.text("echo  SHOWING ALL RESULTS...\n");
+    out.text(kSeparator);
+    if (settings.resultsAfterEach == 0 && settings.automatic == 0) out.text("pause\n");
+    if (settings.resultsAfterEach == 0) out.text("explorer results.htm");
+    out.text(
+        "\necho\"\n\"\n"
         "echo  *************\n"
         "echo  * ALL DONE! *\n"
         "echo  *************\n"
@@ -117,42 +152,42 @@ void putClosingSection(Put& put, const BenchmarkSettings& settings) {
         "echo  Thank you for using Solanthra"
         "\necho  -----------------------------"
         "\necho  - Visit Solanthra official site at: ");
-    put(product::kSiteAddress);
-    put("\necho  - Upload and compare your results at: ");
-    put(product::kSiteAddress);
-    put("/slmark"
+    out.verbatim(product::kSiteAddress);
+    out.text("\necho  - Upload and compare your results at: ");
+    out.verbatim(product::kSiteAddress);
+    out.text(
+        "/slmark"
         "\necho  - Contact the author at: ");
-    put(product::kContactEmail);
-    put("\necho\"\n\"");
+    out.verbatim(product::kContactEmail);
+    out.text("\necho\"\n\"");
 }
 
-// The whole script, piece by piece, to put(std::string_view).
-template <class Put>
-void putBenchmarkScript(Put& put, const BenchmarkSettings& settings) {
+// The whole script, piece by piece.
+template <class Out>
+void putBenchmarkScript(Out& out, const BenchmarkSettings& settings) {
     const int count = testCount(settings);
-    const std::string options = demoOptions(settings);
-    putHeaderAndResolutionList(put, settings, count);
-    for (int test = 1; test <= count; ++test) putTestBlock(put, settings, test, count, options);
-    putClosingSection(put, settings);
+    putHeaderAndResolutionList(out, settings, count);
+    putTestBlocks(out, settings, count);
+    putClosingSection(out, settings);
 }
 }  // namespace
 
 std::string demoCommandLine(const BenchmarkSettings& settings, int test) {
     std::string line;
-    auto put = [&line](std::string_view piece) { line += piece; };
-    putDemoCommandLine(put, test, testCount(settings), token(settings, test),
-                       demoOptions(settings));
+    StringOut out(line);
+    putDemoCommandLine(out, test, testCount(settings), token(settings, test), demoOptions(settings),
+                       "\n");
     return line;
 }
 
 std::string benchmarkScriptText(const BenchmarkSettings& settings) {
     std::string text;
-    auto put = [&text](std::string_view piece) { text += piece; };
-    putBenchmarkScript(put, settings);
+    StringOut out(text);
+    putBenchmarkScript(out, settings);
     return text;
 }
 
 void writeBenchmarkScriptText(TextWriter& file, const BenchmarkSettings& settings) {
-    auto put = [&file](std::string_view piece) { file.write(piece); };
-    putBenchmarkScript(put, settings);
+    FileOut out(file);
+    putBenchmarkScript(out, settings);
 }
