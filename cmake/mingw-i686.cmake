@@ -1,11 +1,4 @@
-# Windows i686, the shipped 32-bit build. Built here, never run: these machines
-# refuse 32-bit programs.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Windows i686 test programs: the unit tests under 32-bit Wine.
+set(SCRIPTGEN_ARCH i686)
+set(SCRIPTGEN_THREADS posix)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
