@@ -1,18 +1,15 @@
 #include "platform/win32/Win32ColorListBox.h"
 
-#include <commctrl.h>
-
 #include <cstdint>
 #include <memory>
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0xC0105;
-// Marks a bound list box, so that its parent can tell whom to hand a colour request.
+// Marks a bound list box and finds its object, so that its parent can tell
+// whom to hand a colour request and the window procedure whom to ask.
 constexpr char kBoundProperty[] = "ScriptGen.ColorListBox";
 
-LRESULT CALLBACK colorListBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR reference);
+LRESULT CALLBACK colorListBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 HDC asDc(GdiHandle dc) { return reinterpret_cast<HDC>(dc); }
 GdiHandle asHandle(HGDIOBJ object) { return reinterpret_cast<GdiHandle>(object); }
@@ -46,7 +43,9 @@ ColorGdi& win32ColorGdi() {
 }
 
 // The subclassed list box of one bound control. The control owns it, so the
-// subclass goes with whichever of window and control goes first.
+// subclass goes with whichever of window and control goes first. Subclassing
+// is the classic kind, which every Windows has: COMCTL32 exports its subclass
+// functions by name only from XP SP1 on.
 class SubclassedListBox : public ColorControlWindow {
    public:
     SubclassedListBox(HWND window, ColorListBox& box) : window_(window), box_(box) {}
@@ -55,18 +54,32 @@ class SubclassedListBox : public ColorControlWindow {
     SubclassedListBox& operator=(const SubclassedListBox&) = delete;
 
     bool attach() {
-        attached_ = SetWindowSubclass(window_, colorListBoxProcedure, kSubclassId,
-                                      reinterpret_cast<DWORD_PTR>(this)) != FALSE;
-        if (attached_) SetPropA(window_, kBoundProperty, this);
-        return attached_;
+        // A later binding of the same window takes it over: the procedure stays
+        // ours and only the object changes; the list box's own one is kept.
+        SubclassedListBox* earlier = boundTo(window_);
+        if (!SetPropA(window_, kBoundProperty, this)) return false;
+        listBoxProcedure_ =
+            earlier != nullptr
+                ? earlier->listBoxProcedure_
+                : reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+                      window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(colorListBoxProcedure)));
+        if (listBoxProcedure_ == nullptr) {
+            RemovePropA(window_, kBoundProperty);
+            return false;
+        }
+        attached_ = true;
+        return true;
     }
     void detach() {
         // A later binding of the same window took it over: leave that one be.
         if (attached_ && boundTo(window_) == this) {
             RemovePropA(window_, kBoundProperty);
-            RemoveWindowSubclass(window_, colorListBoxProcedure, kSubclassId);
+            SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listBoxProcedure_));
         }
         attached_ = false;
+    }
+    LRESULT passOn(UINT message, WPARAM wParam, LPARAM lParam) const {
+        return CallWindowProcA(listBoxProcedure_, window_, message, wParam, lParam);
     }
     static SubclassedListBox* boundTo(HWND window) {
         return static_cast<SubclassedListBox*>(GetPropA(window, kBoundProperty));
@@ -83,6 +96,7 @@ class SubclassedListBox : public ColorControlWindow {
    private:
     HWND window_;
     ColorListBox& box_;
+    WNDPROC listBoxProcedure_ = nullptr;
     bool attached_ = false;
 };
 
@@ -91,9 +105,10 @@ bool isColorRequest(UINT message) {
 }
 int ctlColorTypeOf(UINT message) { return static_cast<int>(message - WM_CTLCOLORMSGBOX); }
 
-LRESULT CALLBACK colorListBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR reference) {
-    SubclassedListBox& listBox = *reinterpret_cast<SubclassedListBox*>(reference);
+LRESULT CALLBACK colorListBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    SubclassedListBox* bound = SubclassedListBox::boundTo(window);
+    if (bound == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    SubclassedListBox& listBox = *bound;
     ColorListBox& box = listBox.box();
     if (message == kReflectedColorRequest) {
         return static_cast<LRESULT>(box.onColorRequest(wParam, static_cast<int>(lParam)));
@@ -102,24 +117,24 @@ LRESULT CALLBACK colorListBoxProcedure(HWND window, UINT message, WPARAM wParam,
         // One of the list box's own children asks: the control's colours answer it.
         GdiHandle brush = box.onColorRequest(wParam, ctlColorTypeOf(message));
         if (brush != 0) return static_cast<LRESULT>(brush);
-        return DefSubclassProc(window, message, wParam, lParam);
+        return listBox.passOn(message, wParam, lParam);
     }
     switch (message) {
         case WM_TIMER:
             if (wParam <= UINT32_MAX && box.onTimer(static_cast<std::uint32_t>(wParam))) return 0;
             break;
         case WM_CREATE:
-            return box.onCreate(DefSubclassProc(window, message, wParam, lParam) == -1 ? -1 : 0);
+            return box.onCreate(listBox.passOn(message, wParam, lParam) == -1 ? -1 : 0);
         case WM_DESTROY: {
             box.onDestroy();
-            LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            LRESULT result = listBox.passOn(message, wParam, lParam);
             listBox.detach();
             return result;
         }
         default:
             break;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return listBox.passOn(message, wParam, lParam);
 }
 
 }  // namespace

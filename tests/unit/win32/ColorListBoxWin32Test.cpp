@@ -162,4 +162,24 @@ TEST_F(ColorListBoxWin32, ObjectGoneBeforeTheWindowTakesItsSubclassAndBrushAlong
     ReleaseDC(listBox, dc);
 }
 
+TEST_F(ColorListBoxWin32, ALaterBindingTakesOverAndTheLastOneGivesTheListBoxBack) {
+    const LONG_PTR listBoxProcedure = GetWindowLongPtrA(listBox, GWLP_WNDPROC);
+    HDC dc = GetDC(listBox);
+    {
+        ColorListBox later;
+        {
+            ColorListBox earlier;
+            bindColorListBox(listBox, earlier);
+            bindColorListBox(listBox, later);
+            later.setBackgroundColor(kSwatchGray);
+        }  // the earlier object goes first and must leave the later binding alone
+        LRESULT brush = 0;
+        ASSERT_TRUE(reflectColorRequest(WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                                        reinterpret_cast<LPARAM>(listBox), brush));
+        EXPECT_EQ(GetBkColor(dc), kSwatchGray);
+    }
+    EXPECT_EQ(GetWindowLongPtrA(listBox, GWLP_WNDPROC), listBoxProcedure);
+    ReleaseDC(listBox, dc);
+}
+
 }  // namespace
