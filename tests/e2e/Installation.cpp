@@ -12,6 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr char kSettingsKey[] = "Software\\Kestrane\\Solanthra\\Settings";
+// The demo's installer is a 32-bit program: its value lives in the registry's
+// 32-bit view, which is where both programs must find it.
+constexpr REGSAM kInstallerView = KEY_WOW64_32KEY;
 
 void copyInto(const std::string& file, const fs::path& directory, const std::string& name) {
     std::error_code error;
@@ -45,8 +48,8 @@ std::string Installation::inStart(const std::string& name) const {
 
 void setInstallPathValue(const std::string& data) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_WRITE | kInstallerView,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
         fail("cannot create the registry key");
     }
     const LONG result =
@@ -61,7 +64,7 @@ void setInstallPath(const std::string& directory) {
 }
 
 void removeInstallKey() {
-    const LONG result = RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSettingsKey);
+    const LONG result = RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, kInstallerView, 0);
     if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) {
         fail("cannot delete the registry key");
     }
@@ -70,8 +73,8 @@ void removeInstallKey() {
 void createInstallKeyWithoutPath() {
     removeInstallKey();
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_WRITE | kInstallerView,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
         fail("cannot create the registry key");
     }
     RegCloseKey(key);

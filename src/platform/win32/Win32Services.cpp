@@ -8,6 +8,14 @@ namespace {
 constexpr char kSettingsKey[] = "Software\\Kestrane\\Solanthra\\Settings";
 constexpr char kPathValue[] = "Path";
 constexpr DWORD kMaxPathData = 256;  // a longer value counts as missing
+// The demo's installer is a 32-bit program, so its value lives in the registry's
+// 32-bit view. A 32-bit program sees that view anyway; only the 64-bit one must
+// ask for it, and Windows 2000, which runs no 64-bit program, refuses the flag.
+#ifdef _WIN64
+constexpr REGSAM kInstallerView = KEY_WOW64_32KEY;
+#else
+constexpr REGSAM kInstallerView = 0;
+#endif
 }  // namespace
 
 std::optional<std::string> RegistryInstallPath::readInstallPath() {
@@ -15,7 +23,8 @@ std::optional<std::string> RegistryInstallPath::readInstallPath() {
     char buffer[512] = {};
     DWORD size = kMaxPathData;
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_READ | kInstallerView, &key) !=
+        ERROR_SUCCESS)
         return std::nullopt;
     LONG status =
         RegQueryValueExA(key, kPathValue, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
