@@ -12,18 +12,39 @@ bool equalsIgnoringCaseInCodePage(const std::string& a, const std::string& b) {
                     reinterpret_cast<const unsigned char*>(b.c_str())) == 0;
 }
 
-std::string toConsoleCodePage(const std::string& windowsText) {
-    if (windowsText.empty()) return windowsText;
-    const int length = static_cast<int>(windowsText.size());
-    const int wideLength = MultiByteToWideChar(CP_ACP, 0, windowsText.data(), length, nullptr, 0);
+namespace {
+std::string convert(const std::string& text, UINT from, UINT to) {
+    if (text.empty()) return text;
+    const int length = static_cast<int>(text.size());
+    const int wideLength = MultiByteToWideChar(from, 0, text.data(), length, nullptr, 0);
     std::vector<wchar_t> wide(static_cast<std::size_t>(wideLength));
-    MultiByteToWideChar(CP_ACP, 0, windowsText.data(), length, wide.data(), wideLength);
-    const int consoleLength =
-        WideCharToMultiByte(CP_OEMCP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    std::string console(static_cast<std::size_t>(consoleLength), '\0');
-    WideCharToMultiByte(CP_OEMCP, 0, wide.data(), wideLength, console.data(), consoleLength,
-                        nullptr, nullptr);
-    return console;
+    MultiByteToWideChar(from, 0, text.data(), length, wide.data(), wideLength);
+    const int convertedLength =
+        WideCharToMultiByte(to, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string converted(static_cast<std::size_t>(convertedLength), '\0');
+    WideCharToMultiByte(to, 0, wide.data(), wideLength, converted.data(), convertedLength, nullptr,
+                        nullptr);
+    return converted;
+}
+}  // namespace
+
+std::string toConsoleCodePage(const std::string& windowsText) {
+    return convert(windowsText, CP_ACP, CP_OEMCP);
+}
+
+std::string fromConsoleCodePage(const std::string& consoleText) {
+    return convert(consoleText, CP_OEMCP, CP_ACP);
+}
+
+bool isConsoleLeadByte(char c) {
+    // GetCPInfo's lead-byte ranges, since GetCPInfo is on every Win32 release.
+    CPINFO info = {};
+    if (!GetCPInfo(CP_OEMCP, &info)) return false;
+    const unsigned char value = static_cast<unsigned char>(c);
+    for (std::size_t i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2) {
+        if (value >= info.LeadByte[i] && value <= info.LeadByte[i + 1]) return true;
+    }
+    return false;
 }
 
 #else
@@ -41,5 +62,9 @@ bool equalsIgnoringCaseInCodePage(const std::string& a, const std::string& b) {
 }
 
 std::string toConsoleCodePage(const std::string& windowsText) { return windowsText; }
+
+std::string fromConsoleCodePage(const std::string& consoleText) { return consoleText; }
+
+bool isConsoleLeadByte(char) { return false; }
 
 #endif

@@ -13,3 +13,11 @@ bool equalsIgnoringCaseInCodePage(const std::string& a, const std::string& b);
 // with no console form becomes what the system's conversion makes of it.
 // Builds other than Windows return the text unchanged.
 std::string toConsoleCodePage(const std::string& windowsText);
+
+// The reverse: console bytes as a program that reads the Windows code page
+// gets them. Builds other than Windows return the text unchanged.
+std::string fromConsoleCodePage(const std::string& consoleText);
+
+// True when the byte opens a two-byte character in the console code page, so
+// that a name is never cut between the two. Always false on builds other than Windows.
+bool isConsoleLeadByte(char c);

@@ -1,5 +1,7 @@
 // "Generate script" and "Generate and run": the same preparation, then a
 // success message or the start of the script.
+#include "common/CodePage.h"
+#include "common/FormatDecimal.h"
 #include "dialog/ScriptGenDialog.h"
 #include "resource.h"
 #include "script/BenchmarkScript.h"
@@ -24,9 +26,29 @@ int coveredCategories(const BenchmarkSettings& settings) {
     return covered;
 }
 
+// COMMAND.COM cannot carry every name as typed: the user sees what the demo
+// will get instead before anything is written.
+bool userDeclinesChangedName(const BenchmarkSettings& settings, BatchInterpreter interpreter,
+                             MessageBoxes& boxes) {
+    const DemoLineName name = demoLineName(settings, interpreter);
+    if (!name.redirectionsBlanked && !name.cut) return false;
+    std::string question;
+    if (name.redirectionsBlanked)
+        question +=
+            "Windows 95, 98 and ME cannot pass | < > to the demo:\n"
+            "the script writes them as blanks.\n";
+    if (name.cut)
+        question += "Windows 95, 98 and ME read at most " + formatDecimal(kCommandComLineLimit) +
+                    " characters\nof a script line: the script keeps the first\n" +
+                    formatDecimal(name.keptCharacters) + " characters of the project name.\n";
+    question += "The demo will get the project name\n'" + fromConsoleCodePage(name.received) +
+                "'\nProceed?";
+    return boxes.tell(question, msg::kQuestion) == msg::kNo;
+}
+
 }  // namespace
 
-bool ScriptGenDialog::prepareBenchmarkScript() {
+bool ScriptGenDialog::prepareBenchmarkScript(BatchInterpreter interpreter) {
     // Enter in a name box leaves its focus there: take both names as shown.
     // Only the name boxes are read; a full save would copy the hidden edits'
     // old texts back into their members.
@@ -45,14 +67,22 @@ bool ScriptGenDialog::prepareBenchmarkScript() {
                       msg::kQuestion) == msg::kNo)
         return false;
     gatherSelectedResolutions();
-    return writeBenchmarkScript(settings_, *window_);
+    if (userDeclinesChangedName(settings_, interpreter, *window_)) return false;
+    return writeBenchmarkScript(settings_, *window_, interpreter);
 }
 
 void ScriptGenDialog::generateScript() {
-    if (prepareBenchmarkScript()) window_->tell("Script file saved\nsuccessfully.", msg::kInfo);
+    if (prepareBenchmarkScript(services_.scriptHost.interpreter()))
+        window_->tell("Script file saved\nsuccessfully.", msg::kInfo);
 }
 
 void ScriptGenDialog::OnOK() {
-    // Quoted, so a name with blanks runs that script and not its first word.
-    if (prepareBenchmarkScript()) services_.launcher.start("\"" + settings_.scriptName + "\"");
+    const BatchInterpreter interpreter = services_.scriptHost.interpreter();
+    if (!prepareBenchmarkScript(interpreter)) return;
+    // COMMAND.COM is started with the short name unquoted; otherwise quoted,
+    // so a name with blanks runs that script and not its first word.
+    const std::string shortName = interpreter == BatchInterpreter::kCommandCom
+                                      ? services_.scriptHost.shortName(settings_.scriptName)
+                                      : std::string();
+    services_.launcher.start(shortName.empty() ? "\"" + settings_.scriptName + "\"" : shortName);
 }

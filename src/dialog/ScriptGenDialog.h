@@ -17,6 +17,7 @@ struct DialogServices {
     WorkingDirectory& workingDirectory;
     DisplayModes& displayModes;
     ProcessLauncher& launcher;
+    ScriptHost& scriptHost;
 };
 
 class ScriptGenDialog {
@@ -82,7 +83,7 @@ class ScriptGenDialog {
     void showGrayLevel(int brightness);
 
     // Commands.
-    bool prepareBenchmarkScript();
+    bool prepareBenchmarkScript(BatchInterpreter interpreter);
     void generateScript();
     void OnOK();
     void OnCancel();

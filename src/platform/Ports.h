@@ -42,3 +42,16 @@ class ProcessLauncher {
     // Starts the command line in the current directory; never waits.
     virtual bool start(const std::string& commandLine) = 0;
 };
+
+// The command interpreter that runs the scripts: cmd.exe on the NT line,
+// COMMAND.COM on Windows 95, 98 and ME.
+enum class BatchInterpreter { kCmd, kCommandCom };
+
+class ScriptHost {
+   public:
+    virtual ~ScriptHost() = default;
+    virtual BatchInterpreter interpreter() = 0;
+    // The file's short (8.3) name, which COMMAND.COM takes unquoted; empty
+    // when the file has none.
+    virtual std::string shortName(const std::string& fileName) = 0;
+};

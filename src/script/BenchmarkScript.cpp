@@ -34,9 +34,9 @@ std::string_view commandStart(int test, int count) {
     return "start /w rumo1.1a.exe -n -r ";
 }
 
-// Everything between the resolution and its second mention, the same on every
-// demo line: " -f 1 -g 128 -s 1,2,3,4 -d 0 -n Name-".
-std::string demoOptions(const BenchmarkSettings& settings) {
+// The options between the resolution and the name, the same on every demo
+// line: " -f 1 -g 128 -s 1,2,3,4 -d 0 -n ".
+std::string optionsBeforeName(const BenchmarkSettings& settings) {
     std::string options = " -f " + decimal(settings.fullscreen);
     options += " -g " + decimal(settings.brightness);
     options += " -s ";
@@ -45,11 +45,77 @@ std::string demoOptions(const BenchmarkSettings& settings) {
     }
     options.pop_back();  // the comma after the last scene, or the blank when none is selected
     options += " -d " + decimal(settings.resultsAfterEach);
-    // The demo reads everything after -n as the name, so it stays unquoted; the
-    // interpreter reads the line in the console code page.
-    options += " -n " + cmdLiteral(toConsoleCodePage(settings.projectName));
-    options += "-";
+    // The demo reads everything after -n as the name, so it stays unquoted.
+    options += " -n ";
     return options;
+}
+
+// Everything between the resolution and its second mention, the same on every
+// demo line: " -f 1 -g 128 -s 1,2,3,4 -d 0 -n Name-".
+std::string demoOptions(const BenchmarkSettings& settings, BatchInterpreter interpreter) {
+    return optionsBeforeName(settings) + demoLineName(settings, interpreter).written + "-";
+}
+
+bool isControlCharacter(char c) { return static_cast<unsigned char>(c) < 0x20; }
+
+// COMMAND.COM has no escape for these: they split the line wherever they stand.
+bool isRedirection(char c) { return c == '|' || c == '<' || c == '>'; }
+
+// The bytes that the longest demo line takes besides the name, as COMMAND.COM reads them.
+std::size_t longestLineWithoutName(const BenchmarkSettings& settings, int count) {
+    // The "-" after the name counts too.
+    const std::size_t options = optionsBeforeName(settings).size() + 1;
+    std::size_t longest = 0;
+    for (int test = 1; test <= count; ++test) {
+        longest = std::max(
+            longest, commandStart(test, count).size() + options + 2 * token(settings, test).size());
+    }
+    return longest;
+}
+
+DemoLineName commandComName(const BenchmarkSettings& settings) {
+    const std::string console = toConsoleCodePage(settings.projectName);
+    const int count = testCount(settings);
+    const std::size_t others = longestLineWithoutName(settings, count);
+    const std::size_t room =
+        count == 0 ? console.size() : kCommandComLineLimit - std::min(others, kCommandComLineLimit);
+    DemoLineName name;
+    bool blanked = false;
+    std::size_t kept = 0;
+    for (std::size_t at = 0; at < console.size(); ++kept) {
+        // Both bytes of a two-byte character stand as they are, and stay together.
+        const bool pair = isConsoleLeadByte(console[at]) && at + 1 < console.size() &&
+                          !isControlCharacter(console[at + 1]);
+        const std::size_t length = pair ? 2 : 1;
+        if (name.received.size() + length > room) {
+            name.cut = true;
+            break;
+        }
+        if (pair) {
+            name.received.append(console, at, 2);
+            name.written.append(console, at, 2);
+        } else {
+            char c = console[at];
+            if (isRedirection(c)) blanked = true;
+            if (isRedirection(c) || isControlCharacter(c)) c = ' ';
+            name.received += c;
+            name.written += c;
+            if (c == '%') name.written += '%';  // percent expansion, as in cmd
+        }
+        at += length;
+    }
+    name.redirectionsBlanked = blanked && count > 0;
+    name.keptCharacters = kept;
+    return name;
+}
+
+DemoLineName cmdName(const BenchmarkSettings& settings) {
+    const std::string console = toConsoleCodePage(settings.projectName);
+    DemoLineName name;
+    name.written = cmdLiteral(console);
+    name.received = console;
+    std::replace_if(name.received.begin(), name.received.end(), isControlCharacter, ' ');
+    return name;
 }
 
 // Where the pieces go. text() takes a fixed text whose lines end in "\n";
@@ -119,14 +185,15 @@ void putHeaderAndResolutionList(Out& out, const BenchmarkSettings& settings, int
 // The test blocks: the same text around each test's run role and resolution,
 // put into the output's form once.
 template <class Out>
-void putTestBlocks(Out& out, const BenchmarkSettings& settings, int count) {
+void putTestBlocks(Out& out, const BenchmarkSettings& settings, int count,
+                   BatchInterpreter interpreter) {
     const std::string beforeResolution = out.stored(std::string(kSeparator) +
                                                     "echo ----------------------------------\n"
                                                     "echo - STARTING TEST AT ");
     const std::string afterResolution =
         out.stored(std::string("...\necho ----------------------------------\n") +
                    std::string(kSeparator) + (settings.automatic == 0 ? "pause\n" : ""));
-    const std::string options = demoOptions(settings);
+    const std::string options = demoOptions(settings, interpreter);
     const std::string lineEnd = out.stored("\n");
     for (int test = 1; test <= count; ++test) {
         out.verbatim(beforeResolution);
@@ -164,30 +231,37 @@ void putClosingSection(Out& out, const BenchmarkSettings& settings) {
 
 // The whole script, piece by piece.
 template <class Out>
-void putBenchmarkScript(Out& out, const BenchmarkSettings& settings) {
+void putBenchmarkScript(Out& out, const BenchmarkSettings& settings, BatchInterpreter interpreter) {
     const int count = testCount(settings);
     putHeaderAndResolutionList(out, settings, count);
-    putTestBlocks(out, settings, count);
+    putTestBlocks(out, settings, count, interpreter);
     putClosingSection(out, settings);
 }
 }  // namespace
 
-std::string demoCommandLine(const BenchmarkSettings& settings, int test) {
+DemoLineName demoLineName(const BenchmarkSettings& settings, BatchInterpreter interpreter) {
+    return interpreter == BatchInterpreter::kCommandCom ? commandComName(settings)
+                                                        : cmdName(settings);
+}
+
+std::string demoCommandLine(const BenchmarkSettings& settings, int test,
+                            BatchInterpreter interpreter) {
     std::string line;
     StringOut out(line);
-    putDemoCommandLine(out, test, testCount(settings), token(settings, test), demoOptions(settings),
-                       "\n");
+    putDemoCommandLine(out, test, testCount(settings), token(settings, test),
+                       demoOptions(settings, interpreter), "\n");
     return line;
 }
 
-std::string benchmarkScriptText(const BenchmarkSettings& settings) {
+std::string benchmarkScriptText(const BenchmarkSettings& settings, BatchInterpreter interpreter) {
     std::string text;
     StringOut out(text);
-    putBenchmarkScript(out, settings);
+    putBenchmarkScript(out, settings, interpreter);
     return text;
 }
 
-void writeBenchmarkScriptText(TextWriter& file, const BenchmarkSettings& settings) {
+void writeBenchmarkScriptText(TextWriter& file, const BenchmarkSettings& settings,
+                              BatchInterpreter interpreter) {
     FileOut out(file);
-    putBenchmarkScript(out, settings);
+    putBenchmarkScript(out, settings, interpreter);
 }

@@ -16,14 +16,14 @@ bool userDeclinesOverwrite(const std::string& scriptName, MessageBoxes& boxes) {
 }
 
 bool writeScriptFile(const std::string& scriptName, const BenchmarkSettings& settings,
-                     MessageBoxes& boxes) {
+                     MessageBoxes& boxes, BatchInterpreter interpreter) {
     if (canOpenForReading(scriptName) && userDeclinesOverwrite(scriptName, boxes)) return false;
     TextWriter file(scriptName);
     if (!file.isOpen()) {
         boxes.tell(kCouldNotWrite, msg::kStop);
         return false;
     }
-    writeBenchmarkScriptText(file, settings);
+    writeBenchmarkScriptText(file, settings, interpreter);
     if (!file.close()) {
         // A half-written script (a full disk) would run a wrong series of tests.
         boxes.tell(kCouldNotWrite, msg::kStop);
@@ -41,10 +41,11 @@ void applyBatExtensionRule(std::string& scriptName) {
         scriptName += kBatExtension;
 }
 
-bool writeBenchmarkScript(BenchmarkSettings& settings, MessageBoxes& boxes) {
+bool writeBenchmarkScript(BenchmarkSettings& settings, MessageBoxes& boxes,
+                          BatchInterpreter interpreter) {
     applyBatExtensionRule(settings.scriptName);
     const std::string scriptName = settings.scriptName;
-    const bool written = writeScriptFile(scriptName, settings, boxes);
+    const bool written = writeScriptFile(scriptName, settings, boxes, interpreter);
     // A message box takes the focus, and the name box's focus loss then stores
     // the name as typed, without ".bat": the record keeps the name asked about
     // and written, which is the one "Generate and run" starts.

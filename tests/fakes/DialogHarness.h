@@ -15,8 +15,10 @@ struct DialogHarness {
     RealWorkingDirectory workingDirectory;
     FakeDisplayModes displayModes;
     FakeLauncher launcher;
+    FakeScriptHost scriptHost;
     FakeDialogWindow window;
-    ScriptGenDialog dialog{settings, {registry, workingDirectory, displayModes, launcher}};
+    ScriptGenDialog dialog{settings,
+                           {registry, workingDirectory, displayModes, launcher, scriptHost}};
 
     DialogHarness() {
         registry.value = installation.pathText();

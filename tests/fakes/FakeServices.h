@@ -1,4 +1,4 @@
-// In-memory registry, display modes and process launcher; the working
+// In-memory registry, display modes, process launcher and script host; the working
 // directory is real, so tests run in a temporary directory of their own.
 #pragma once
 
@@ -37,6 +37,18 @@ struct FakeLauncher : ProcessLauncher {
     bool start(const std::string& commandLine) override {
         started.push_back(commandLine);
         return true;
+    }
+};
+
+// Either Windows line; the short name it gives is chosen, empty for none.
+struct FakeScriptHost : ScriptHost {
+    BatchInterpreter line = BatchInterpreter::kCmd;
+    std::string shortNameGiven;
+    std::vector<std::string> shortNamesAsked;
+    BatchInterpreter interpreter() override { return line; }
+    std::string shortName(const std::string& fileName) override {
+        shortNamesAsked.push_back(fileName);
+        return shortNameGiven;
     }
 };
 

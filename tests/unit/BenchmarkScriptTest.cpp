@@ -55,6 +55,15 @@ std::vector<std::string> linesStartingWith(const std::string& text, const std::s
     return found;
 }
 
+// The script's separators, banner and messages, which both interpreters read alike.
+std::string withoutDemoLines(const std::string& text) {
+    std::string rest;
+    for (const auto& line : linesOf(text)) {
+        if (line.rfind("start /w", 0) != 0) rest += line + "\n";
+    }
+    return rest;
+}
+
 std::string fileBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -341,4 +350,77 @@ TEST(CmdLiteral, EscapesWhatTheInterpreterWouldTakeAsItsOwn) {
         {"", ""},
     };
     for (const auto& [name, literal] : cases) EXPECT_EQ(cmdLiteral(name), literal) << name;
+}
+
+// COMMAND.COM reads "%%" as one byte and has no escapes; cmd keeps its own rules.
+TEST(DemoLineName, EachInterpreterGetsANameItCarries) {
+    constexpr auto kCmd = BatchInterpreter::kCmd;
+    constexpr auto k9x = BatchInterpreter::kCommandCom;
+    const std::string worked = "1024x768@32";
+    const std::string allScenes = " -f 1 -g 128 -s 1,2,3,4,5,6,7,8,9,10,11,12 -d 0 -n ";
+    // 102 bytes besides the name: 25 characters fit on a COMMAND.COM line.
+    const std::string before = "start /w rumo1.1a.exe -b -r " + worked + allScenes;
+    const std::string after = "-" + worked;
+    const auto at1024 = [&](const std::string& written) { return before + written + after; };
+    const std::string defaultName = "(Enter the name of your project here)";
+    const std::string kept = "(Enter the name of your p";
+    const std::string at640 =
+        "start /w rumo1.1a.exe -i -r 640x480@16" + allScenes + kept + "-640x480@16";
+    const std::string huge(60, '9');  // no room left for any name
+    const std::string atHuge = "start /w rumo1.1a.exe -b -r " + huge + allScenes + "-" + huge;
+    const struct {
+        std::string name;
+        BatchInterpreter line;
+        std::vector<std::string> tokens;
+        std::string firstDemoLine;
+        bool asks;
+    } cases[] = {
+        {"R&D (Lab) ^2", k9x, {worked}, at1024("R&D (Lab) ^2"), false},
+        {"R&D (Lab) ^2", kCmd, {worked}, at1024("R^&D (Lab) ^^2"), false},
+        {"100% = ok; a,b", k9x, {worked}, at1024("100%% = ok; a,b"), false},
+        {"100% = ok; a,b", kCmd, {worked}, at1024("100%% = ok; a,b"), false},
+        {"a|b<c>d", k9x, {worked}, at1024("a b c d"), true},
+        {"a|b<c>d", kCmd, {worked}, at1024("a^|b^<c^>d"), false},
+        {"tab\there\r", k9x, {worked}, at1024("tab here "), false},
+        {defaultName, k9x, {worked}, at1024(kept), true},
+        {defaultName, kCmd, {worked}, at1024(defaultName), false},
+        // 127 bytes as read, 128 in the file; then one character too many.
+        {"Lab rig at 100% for tests", k9x, {worked}, at1024("Lab rig at 100%% for tests"), false},
+        {"Lab rig at 100% for tests!", k9x, {worked}, at1024("Lab rig at 100%% for tests"), true},
+        // The longest line decides for all, so every run keeps its own label.
+        {defaultName, k9x, {"640x480@16", worked}, at640, true},
+        {"x", k9x, {huge}, atHuge, true},
+        {"a|b", k9x, {}, "", false},
+#ifdef _WIN32
+        // Code page 1252 to 437: "‹" and "›" become "<" and ">", "‰" becomes "%".
+        {"\x8bx\x9b", k9x, {worked}, at1024(" x "), true},
+        {"\x8bx\x9b", kCmd, {worked}, at1024("^<x^>"), false},
+        {"99\x89", k9x, {worked}, at1024("99%%"), false},
+        {"99\x89", kCmd, {worked}, at1024("99%%"), false},
+#endif
+    };
+    for (const auto& c : cases) {
+        const std::string row = c.name + (c.line == k9x ? " on COMMAND.COM" : " on cmd");
+        BenchmarkSettings settings = withTokens(exampleSettings(), c.tokens);
+        settings.scenes.fill(1);
+        settings.projectName = c.name;
+        const std::string text = benchmarkScriptText(settings, c.line);
+        const auto demoLines = linesStartingWith(text, "start /w");
+        ASSERT_EQ(demoLines.size(), c.tokens.size()) << row;
+        EXPECT_EQ(demoLines.empty() ? "" : demoLines[0], c.firstDemoLine) << row;
+        const DemoLineName name = demoLineName(settings, c.line);
+        EXPECT_EQ(name.redirectionsBlanked || name.cut, c.asks) << row;
+        const bool nameLeft = !(name.cut && name.keptCharacters == 0);
+        for (std::string line : demoLines) {
+            for (std::size_t at = line.find("%%"); at != std::string::npos;
+                 at = line.find("%%", at))
+                line.erase(at++, 1);
+            if (c.line == k9x && nameLeft) {
+                EXPECT_LE(line.size(), kCommandComLineLimit) << row;
+            }
+        }
+        const auto other = c.line == k9x ? kCmd : k9x;
+        EXPECT_EQ(withoutDemoLines(text), withoutDemoLines(benchmarkScriptText(settings, other)))
+            << row;
+    }
 }

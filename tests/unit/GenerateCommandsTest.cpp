@@ -172,6 +172,84 @@ TEST(GenerateScript, AProjectNameIsCutAtTheLengthTheDemoKeeps) {
     EXPECT_EQ(h.settings.projectName, std::string(999, 'n'));
 }
 
+// On Windows 95, 98 and ME a name that COMMAND.COM cannot carry is asked about
+// before anything is written; "Generate and run" starts the short name there.
+TEST(GenerateScript, WindowsLineDecidesTheQuestionAndTheStart) {
+    constexpr auto kCmd = BatchInterpreter::kCmd;
+    constexpr auto k9x = BatchInterpreter::kCommandCom;
+    const std::string redirections =
+        "Windows 95, 98 and ME cannot pass | < > to the demo:\nthe script writes them as blanks.\n";
+    const std::string cutTo25 =
+        "Windows 95, 98 and ME read at most 127 characters\nof a script line: the script keeps "
+        "the first\n25 characters of the project name.\n";
+    const auto willGet = [](const std::string& name) {
+        return "The demo will get the project name\n'" + name + "'\nProceed?";
+    };
+    const std::string overwrite =
+        "Warning: 'SLscript.bat'\nfile already exists.\nOverwrite existing file?";
+    const std::string defaultName = "(Enter the name of your project here)";
+    const std::string piped = "(Enter the name|of your project here)";
+    const std::string kept = "(Enter the name of your p";
+    const std::string pipeQuestion = redirections + willGet("a b");
+    const std::string cutQuestion = cutTo25 + willGet(kept);
+    const std::string bothQuestion = redirections + cutTo25 + willGet(kept);
+    const std::string shortName = "SLSCRI~1.BAT";
+    const std::string quoted = "\"SLscript.bat\"";
+    const int run = command::kOk;
+    const int generate = IDC_GENERATE_SCRIPT;
+    const struct {
+        BatchInterpreter line;
+        bool allScenesAt1024;  // the worked case: a 139-byte line with the default name
+        std::string name;
+        int button;
+        std::string shortName;
+        std::deque<int> answers;
+        std::vector<std::string> messages;
+        std::string nameOnLine;  // empty: the old script stays
+        std::vector<std::string> started;
+    } cases[] = {
+        {k9x, false, "a|b", run, shortName, {7}, {pipeQuestion}, "", {}},
+        {k9x, false, "a|b", run, shortName, {6, 6}, {pipeQuestion, overwrite}, "a b", {shortName}},
+        {k9x, true, defaultName, run, "", {6, 6}, {cutQuestion, overwrite}, kept, {quoted}},
+        {k9x, true, piped, generate, "", {6, 6}, {bothQuestion, overwrite, kSaved}, kept, {}},
+        {k9x, false, "R&D (Lab) ^2", run, shortName, {6}, {overwrite}, "R&D (Lab) ^2", {shortName}},
+        {kCmd, false, "a|b", run, shortName, {6}, {overwrite}, "a^|b", {quoted}},
+        {kCmd, true, defaultName, run, shortName, {6}, {overwrite}, defaultName, {quoted}},
+    };
+    for (const auto& c : cases) {
+        const std::string row = c.name + (c.line == k9x ? " on COMMAND.COM" : " on cmd");
+        DialogHarness h;
+        h.scriptHost.line = c.line;
+        h.scriptHost.shortNameGiven = c.shortName;
+        h.installation.write("SLscript.bat", "old");
+        ASSERT_TRUE(h.start());
+        if (c.allScenesAt1024) {
+            h.window.click(IDC_SELECT_ALL);
+            h.window.selectListEntries({2});
+        }
+        h.window.type(IDC_PROJECT_NAME, c.name);
+        h.window.answers = c.answers;
+        h.window.click(c.button);
+        EXPECT_EQ(texts(h.window), c.messages) << row;
+        for (const auto& message : h.window.messages) {
+            if (message.text != kSaved) {
+                EXPECT_EQ(message.style, 52u) << row;
+            }
+        }
+        const std::string script = h.installation.read("SLscript.bat");
+        if (c.nameOnLine.empty()) {
+            EXPECT_EQ(script, "old") << row;
+        } else {
+            const std::string token = c.allScenesAt1024 ? "1024x768@32" : "640x480@16";
+            EXPECT_NE(script.find(" -n " + c.nameOnLine + "-" + token + "\r\n"), std::string::npos)
+                << row;
+        }
+        EXPECT_EQ(h.launcher.started, c.started) << row;
+        EXPECT_EQ(h.settings.projectName, c.name) << row;
+        EXPECT_EQ(h.window.itemText(IDC_PROJECT_NAME), c.name) << row;
+    }
+}
+
 TEST(ResultsButtons, ClearAsksAndViewStartsExplorer) {
     DialogHarness h;
     ASSERT_TRUE(h.start());

@@ -18,8 +18,9 @@ class ScriptGenApp {
         Win32WorkingDirectory workingDirectory;
         Win32DisplayModes displayModes;
         Win32ProcessLauncher launcher;
+        Win32ScriptHost scriptHost;
         ScriptGenDialog dialog(theBenchmarkSettings,
-                               {registry, workingDirectory, displayModes, launcher});
+                               {registry, workingDirectory, displayModes, launcher, scriptHost});
         runMainDialog(instance, dialog);
         return 0;
     }

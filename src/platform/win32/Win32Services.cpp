@@ -58,3 +58,21 @@ bool Win32ProcessLauncher::start(const std::string& commandLine) {
     CloseHandle(process.hProcess);
     return true;
 }
+
+BatchInterpreter Win32ScriptHost::interpreter() {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS)
+        return BatchInterpreter::kCommandCom;
+    return BatchInterpreter::kCmd;
+}
+
+std::string Win32ScriptHost::shortName(const std::string& fileName) {
+    char buffer[MAX_PATH] = {};
+    const DWORD length = GetShortPathNameA(fileName.c_str(), buffer, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    const std::string name(buffer, length);
+    // A volume without short names gives the long name back, which cannot go unquoted.
+    if (name.find(' ') != std::string::npos) return {};
+    return name;
+}

@@ -22,3 +22,9 @@ class Win32ProcessLauncher : public ProcessLauncher {
    public:
     bool start(const std::string& commandLine) override;
 };
+
+class Win32ScriptHost : public ScriptHost {
+   public:
+    BatchInterpreter interpreter() override;
+    std::string shortName(const std::string& fileName) override;
+};
