@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "fakes/ScriptedMessageBoxes.h"
@@ -93,27 +94,34 @@ void writeResultsPage(benchmark::State& state) {
 }
 BENCHMARK(writeResultsPage)->Unit(benchmark::kMicrosecond);
 
-// The console report, plus the script writer's time as a multiple of the plain
-// write's, both from this one run.
-class RatioReporter : public benchmark::ConsoleReporter {
+// The report that the library's own flags choose (--benchmark_format and the
+// rest), plus the script writer's time as a multiple of the plain write's, both
+// from this one run: on the console after the table, elsewhere on standard
+// error, so that JSON or CSV output stays whole.
+class RatioReporter : public benchmark::BenchmarkReporter {
    public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+    RatioReporter() : display_(benchmark::CreateDefaultDisplayReporter()) {}
+    bool ReportContext(const Context& context) override { return display_->ReportContext(context); }
     void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
+        display_->ReportRuns(runs);
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
                 wallTimes_[run.benchmark_name()] = run.GetAdjustedRealTime();
         }
     }
-    void printRatio() const {
+    void Finalize() override {
+        display_->Finalize();
         const auto script = wallTimes_.find("writeLargestScript");
         const auto plain = wallTimes_.find("plainWriteOfTheSameBytes");
         if (script == wallTimes_.end() || plain == wallTimes_.end() || plain->second <= 0) return;
-        std::printf("writeLargestScript / plainWriteOfTheSameBytes (wall time): %.2f\n",
-                    script->second / plain->second);
+        const bool console = dynamic_cast<benchmark::ConsoleReporter*>(display_.get()) != nullptr;
+        std::fprintf(console ? stdout : stderr,
+                     "writeLargestScript / plainWriteOfTheSameBytes (wall time): %.2f\n",
+                     script->second / plain->second);
     }
 
    private:
+    std::unique_ptr<benchmark::BenchmarkReporter> display_;
     std::map<std::string, double> wallTimes_;
 };
 }  // namespace
@@ -122,7 +130,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio();
     benchmark::Shutdown();
     return 0;
 }
