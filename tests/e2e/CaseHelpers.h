@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "expected/ExpectedTexts.h"
 #include "Session.h"
+#include "expected/ExpectedTexts.h"
 
 // Scene n's check box.
 constexpr int sceneBox(int scene) { return 1030 + scene; }

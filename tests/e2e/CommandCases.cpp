@@ -367,6 +367,82 @@ void viewResultsStartsViewer(const CaseContext& context) {
     expect(dialog.isOpen(), "the dialog closed after \"View Results\"");
     session.closeWithCancel();
 }
+
+// On Windows 95, 98 and ME the script is for COMMAND.COM, which has no escape
+// character: "& ( ) ^" stand as typed, and only "%" is doubled. Wine's cmd reads
+// such a line otherwise, so only the script's bytes are checked.
+void commandComNameWithoutEscapes(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    dialog.setText(IDC_PROJECT_NAME, "R&D (Lab) ^2 100%");
+    generateScript(dialog);
+    expected::ScriptRun run = defaultRun(dialog);
+    run.projectName = "R&D (Lab) ^2 100%%";
+    expectScript(session.file("SLscript.bat"), run);
+    session.closeWithCancel();
+}
+
+// Nothing carries "|" to the demo through COMMAND.COM: the user is asked, No
+// writes nothing, Yes writes the name with a blank in its place.
+void commandComAsksBeforeBlankingRedirections(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    dialog.setText(IDC_PROJECT_NAME, "A|B");
+    const std::string question = expected::commandComQuestion(true, -1, "A B");
+    dialog.click(IDC_GENERATE_SCRIPT);
+    expectBoxAndAnswer(dialog, question, kQuestionStyle, IDNO);
+    expectNoBox(session.program(), "after No to the name question");
+    expect(!fileExists(session.file("SLscript.bat")), "a script was written after No");
+    dialog.click(IDC_GENERATE_SCRIPT);
+    expectBoxAndAnswer(dialog, question, kQuestionStyle, IDYES);
+    expectBoxAndAnswer(dialog, expected::kScriptSaved, kInformationStyle, IDOK);
+    expected::ScriptRun run = defaultRun(dialog);
+    run.projectName = "A B";
+    expectScript(session.file("SLscript.bat"), run);
+    session.closeWithCancel();
+}
+
+// COMMAND.COM cuts a line after 127 bytes and still runs it: with all twelve
+// scenes the default name does not fit, so the user is asked, and on Yes the
+// name is cut so that the line keeps its whole resolution token. The script
+// has a long name, which "Generate and run" starts by its short one.
+void commandComAsksBeforeCuttingALongName(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    dialog.click(IDC_SELECT_ALL);
+    dialog.setText(IDC_SCRIPT_NAME, "My Bench Run");
+    expected::ScriptRun run = defaultRun(dialog);
+    run.scenes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    const std::string& token = run.tokens[0];
+    const std::string lineWithoutName = "start /w rumo1.1a.exe -b -r " + token +
+                                        " -f 1 -g 128 -s 1,2,3,4,5,6,7,8,9,10,11,12 -d 0 -n -" +
+                                        token;
+    const std::size_t kept = 127 - lineWithoutName.size();
+    run.projectName = std::string(expected::kDefaultProjectName).substr(0, kept);
+    const std::string question =
+        expected::commandComQuestion(false, static_cast<int>(kept), run.projectName);
+    const std::string script = session.file("My Bench Run.bat");
+
+    dialog.postClick(IDOK);
+    expectBoxAndAnswer(dialog, question, kQuestionStyle, IDNO);
+    expectNoBox(session.program(), "after No to the name question");
+    expect(!fileExists(script), "a script was written after No");
+    expect(session.program().runningDescendants().empty(), "something was started after No");
+
+    dialog.postClick(IDOK);
+    expectBoxAndAnswer(dialog, question, kQuestionStyle, IDYES);
+    expectNoBox(session.program(), "after Yes to the name question");
+    waitForScriptToFinish(session, 1);
+    expectScript(script, run);
+    const std::string line = "start /w rumo1.1a.exe " + expected::demoArguments(run, 0);
+    expect(line.size() == 127, "the demo line has " + std::to_string(line.size()) + " bytes");
+    expectDemoCalls(session, run);
+    char shortName[MAX_PATH] = {};
+    GetShortPathNameA(script.c_str(), shortName, MAX_PATH);
+    expect(std::string(shortName).find(' ') == std::string::npos,
+           "the script has no short name to start it by");
+    session.closeWithCancel();
+}
 }  // namespace
 
 std::vector<E2eCase> commandCases() {
@@ -376,7 +452,7 @@ std::vector<E2eCase> commandCases() {
         {"generate_and_run_three_resolutions", generateAndRunThreeResolutions},
         {"generate_and_run_results_after_each", generateAndRunResultsAfterEach},
         {"enter_in_check_box_runs_generate_and_run", enterInCheckBoxRunsGenerateAndRun},
-        {"project_name_reaches_demo_as_typed", projectNameReachesDemoAsTyped},
+        {"project_name_reaches_demo_as_typed", projectNameReachesDemoAsTyped, ScriptLine::kCmdOnly},
         {"project_name_quotes_and_blanks_in_script", projectNameWithQuotesAndBlanksInScript},
         {"accented_project_name_reaches_demo_as_typed", accentedProjectNameReachesDemoAsTyped},
         {"enter_in_script_name_overwrites_and_starts_the_bat_file",
@@ -391,5 +467,11 @@ std::vector<E2eCase> commandCases() {
         {"clear_results_no", clearResultsNo},
         {"clear_results_unwritable", clearResultsUnwritable},
         {"view_results_starts_viewer", viewResultsStartsViewer},
+        {"command_com_name_without_escapes", commandComNameWithoutEscapes,
+         ScriptLine::kCommandComOnly},
+        {"command_com_asks_before_blanking_redirections", commandComAsksBeforeBlankingRedirections,
+         ScriptLine::kCommandComOnly},
+        {"command_com_asks_before_cutting_a_long_name", commandComAsksBeforeCuttingALongName,
+         ScriptLine::kCommandComOnly},
     };
 }

@@ -3,6 +3,9 @@
 // desktop, with the current directory as the scratch area.
 //
 // Usage: scriptgen_e2e_driver --payload DIR --log FILE --shots DIR [--only TEXT]
+//                             [--windows VERSION]   (the Windows Wine reports, e.g. win98)
+#include <windows.h>
+
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -17,6 +20,7 @@ struct Options {
     std::string logPath = "e2e.log";
     std::string shotsDirectory = ".";
     std::string only;  // runs only the cases whose name holds this text
+    std::string windows;
 };
 
 Options parseOptions(int argc, char** argv) {
@@ -28,6 +32,7 @@ Options parseOptions(int argc, char** argv) {
         if (name == "--log") options.logPath = value;
         if (name == "--shots") options.shotsDirectory = value;
         if (name == "--only") options.only = value;
+        if (name == "--windows") options.windows = value;
     }
     return options;
 }
@@ -82,11 +87,23 @@ int main(int argc, char** argv) {
     CaseContext context{
         "",
         {payload + "ScriptGen.exe", payload + "rumo1.1a.exe", payload + "explorer.exe"},
-        options.shotsDirectory};
+        options.shotsDirectory,
+        options.windows == "win95" || options.windows == "win98" || options.windows == "winme"};
+    DWORD binaryType = 0;
+    if (context.commandComLine && GetBinaryTypeA(context.payload.program.c_str(), &binaryType) &&
+        binaryType == SCS_64BIT_BINARY) {
+        placeInstallValueAlsoIn64BitView();
+    }
     int passed = 0, failed = 0, number = 0;
     for (const E2eCase& c : allCases()) {
         ++number;
         if (!options.only.empty() && std::strstr(c.name, options.only.c_str()) == nullptr) {
+            continue;
+        }
+        const ScriptLine line =
+            context.commandComLine ? ScriptLine::kCommandComOnly : ScriptLine::kCmdOnly;
+        if (c.line != ScriptLine::kEither && c.line != line) {
+            report.line("SKIP " + std::string(c.name) + ": about the other interpreter's scripts");
             continue;
         }
         char directory[16];

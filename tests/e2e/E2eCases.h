@@ -5,9 +5,13 @@
 
 #include "Session.h"
 
+// Which scripts a case is about: most hold on either interpreter's line.
+enum class ScriptLine { kEither, kCmdOnly, kCommandComOnly };
+
 struct E2eCase {
     const char* name;
     void (*run)(const CaseContext& context);
+    ScriptLine line = ScriptLine::kEither;
 };
 
 std::vector<E2eCase> startUpCases();

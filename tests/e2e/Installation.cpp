@@ -46,17 +46,32 @@ std::string Installation::inStart(const std::string& name) const {
     return startDirectory_ + "\\" + name;
 }
 
-void setInstallPathValue(const std::string& data) {
+namespace {
+// The views the value goes into: the 32-bit one, and for a 64-bit program that
+// Wine reports as Windows 9x the 64-bit one too (see alsoIn64BitView below).
+std::vector<REGSAM> installViews{kInstallerView};
+
+HKEY createInstallKey(REGSAM view) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_WRITE | kInstallerView,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_WRITE | view, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS) {
         fail("cannot create the registry key");
     }
-    const LONG result =
-        RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(data.data()),
-                       static_cast<DWORD>(data.size()));
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS) fail("cannot set the registry value");
+    return key;
+}
+}  // namespace
+
+void placeInstallValueAlsoIn64BitView() { installViews = {kInstallerView, KEY_WOW64_64KEY}; }
+
+void setInstallPathValue(const std::string& data) {
+    for (REGSAM view : installViews) {
+        HKEY key = createInstallKey(view);
+        const LONG result =
+            RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(data.data()),
+                           static_cast<DWORD>(data.size()));
+        RegCloseKey(key);
+        if (result != ERROR_SUCCESS) fail("cannot set the registry value");
+    }
 }
 
 void setInstallPath(const std::string& directory) {
@@ -64,20 +79,17 @@ void setInstallPath(const std::string& directory) {
 }
 
 void removeInstallKey() {
-    const LONG result = RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, kInstallerView, 0);
-    if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) {
-        fail("cannot delete the registry key");
+    for (REGSAM view : installViews) {
+        const LONG result = RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, view, 0);
+        if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) {
+            fail("cannot delete the registry key");
+        }
     }
 }
 
 void createInstallKeyWithoutPath() {
     removeInstallKey();
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_WRITE | kInstallerView,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
-        fail("cannot create the registry key");
-    }
-    RegCloseKey(key);
+    for (REGSAM view : installViews) RegCloseKey(createInstallKey(view));
 }
 
 std::optional<std::string> readFileBytes(const std::string& path) {

@@ -38,6 +38,10 @@ void setInstallPathValue(const std::string& data);  // data as stored, zero byte
 void setInstallPath(const std::string& directory);  // text plus its terminating zero
 void removeInstallKey();
 void createInstallKeyWithoutPath();
+// From now on the value goes into the 64-bit view as well. Wine ignores the
+// access mask of a program it reports as Windows 95, 98 or ME, as those did, so
+// a 64-bit program reported as such (no such Windows exists) reads that view.
+void placeInstallValueAlsoIn64BitView();
 
 std::optional<std::string> readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const std::string& bytes);

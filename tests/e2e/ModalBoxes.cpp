@@ -1,9 +1,9 @@
 #include "ModalBoxes.h"
 
 #include "Expect.h"
-#include "expected/ExpectedTexts.h"
 #include "MainDialog.h"
 #include "RunningProgram.h"
+#include "expected/ExpectedTexts.h"
 
 namespace {
 // Wine's message box puts its text in control 0xFFFF and its icon in 0x0440.

@@ -15,6 +15,9 @@ struct CaseContext {
     std::string name;  // also the case's directory name
     Payload payload;
     std::string shotsDirectory;
+    // Wine reports Windows 95, 98 or ME to the program, whose scripts are then
+    // for COMMAND.COM; Wine's cmd still runs them.
+    bool commandComLine = false;
 };
 
 // Files placed in the installation before the program starts.

@@ -6,6 +6,23 @@ std::string overwriteQuestion(const std::string& scriptName) {
     return "Warning: '" + scriptName + "'\nfile already exists.\nOverwrite existing file?";
 }
 
+std::string commandComQuestion(bool blanksForRedirections, int keptCharacters,
+                               const std::string& demoGets) {
+    std::string text;
+    if (blanksForRedirections) {
+        text +=
+            "Windows 95, 98 and ME cannot pass | < > to the demo:\n"
+            "the script writes them as blanks.\n";
+    }
+    if (keptCharacters >= 0) {
+        text +=
+            "Windows 95, 98 and ME read at most 127 characters\nof a script line: the script "
+            "keeps the first\n" +
+            std::to_string(keptCharacters) + " characters of the project name.\n";
+    }
+    return text + "The demo will get the project name\n'" + demoGets + "'\nProceed?";
+}
+
 std::string resultsPage() {
     const std::string site = product::kSiteAddress;
     std::string page =

@@ -29,6 +29,11 @@ inline constexpr char kClearQuestion[] = "All data in results\npage will be eras
 inline constexpr char kResultsCleared[] = "Results page cleared.";
 inline constexpr char kCannotWritePage[] = "Can't open HTML file for writing.";
 std::string overwriteQuestion(const std::string& scriptName);
+// The question on Windows 95, 98 and ME before a name that COMMAND.COM cannot
+// carry as typed: "|", "<" or ">" written as blanks, or the name cut to that
+// many characters (none: not cut), and the name that the demo gets.
+std::string commandComQuestion(bool blanksForRedirections, int keptCharacters,
+                               const std::string& demoGets);
 
 inline constexpr char kDefaultProjectName[] = "(Enter the name of your project here)";
 inline constexpr char kDefaultScriptName[] = "SLscript.bat";
