@@ -21,7 +21,7 @@ if(WIN32)
   file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/unit/win32/*.cpp)
   list(APPEND UNIT_TEST_SOURCES ${WIN32_TEST_SOURCES})
   # The Windows adapters that these tests drive against real windows.
-  list(APPEND UNIT_TEST_SOURCES src/platform/win32/Win32ColorListBox.cpp)
+  list(APPEND UNIT_TEST_SOURCES src/win32/Win32ColorListBox.cpp)
 endif()
 
 add_executable(scriptgen_unit_tests ${UNIT_TEST_SOURCES})

@@ -1,5 +1,5 @@
 // What the colour list box needs from the system: its own window and a few GDI
-// calls. Win32 implementations live in platform/win32/, fakes in tests/fakes/.
+// calls. Win32 implementations live in src/win32/, fakes in tests/fakes/.
 #pragma once
 
 #include <cstdint>

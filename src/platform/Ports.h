@@ -1,6 +1,6 @@
 // The small services the program takes from the operating system, each behind
 // an interface named for what the program needs. Win32 implementations live in
-// platform/win32/, fakes in tests/fakes/.
+// src/win32/, fakes in tests/fakes/.
 #pragma once
 
 #include <cstdint>

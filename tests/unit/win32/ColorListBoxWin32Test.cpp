@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/win32/Win32ColorListBox.h"
+#include "win32/Win32ColorListBox.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The thin Win32 side of the main dialog: window messages in, calls on the
 // portable dialog out. Everything worth testing happens in ScriptGenDialog.
-#include "platform/win32/MainDialogProcedure.h"
+#include "win32/MainDialogProcedure.h"
 
 #include <memory>
 
-#include "platform/win32/Win32ColorListBox.h"
-#include "platform/win32/Win32DialogWindow.h"
+#include "win32/Win32ColorListBox.h"
+#include "win32/Win32DialogWindow.h"
 #include "resource.h"
 
 namespace {

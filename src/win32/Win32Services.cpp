@@ -1,4 +1,4 @@
-#include "platform/win32/Win32Services.h"
+#include "win32/Win32Services.h"
 
 #include <windows.h>
 

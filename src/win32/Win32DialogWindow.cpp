@@ -1,9 +1,9 @@
-#include "platform/win32/Win32DialogWindow.h"
+#include "win32/Win32DialogWindow.h"
 
 #include <commctrl.h>
 
-#include "platform/win32/AboutDialog.h"
-#include "platform/win32/Win32ColorListBox.h"
+#include "win32/AboutDialog.h"
+#include "win32/Win32ColorListBox.h"
 
 int Win32DialogWindow::showMessageBox(const std::string& text, const std::string& caption,
                                       unsigned style) {

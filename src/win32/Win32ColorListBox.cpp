@@ -1,4 +1,4 @@
-#include "platform/win32/Win32ColorListBox.h"
+#include "win32/Win32ColorListBox.h"
 
 #include <cstdint>
 #include <memory>

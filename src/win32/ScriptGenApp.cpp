@@ -5,8 +5,8 @@
 #include <commctrl.h>
 
 #include "dialog/ScriptGenDialog.h"
-#include "platform/win32/MainDialogProcedure.h"
-#include "platform/win32/Win32Services.h"
+#include "win32/MainDialogProcedure.h"
+#include "win32/Win32Services.h"
 
 class ScriptGenApp {
    public:

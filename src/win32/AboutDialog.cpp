@@ -1,4 +1,4 @@
-#include "platform/win32/AboutDialog.h"
+#include "win32/AboutDialog.h"
 
 #include "resource.h"
 
