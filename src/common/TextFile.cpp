@@ -3,30 +3,25 @@
 #include <algorithm>
 #include <cstring>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <sys/stat.h>
-#endif
-
 namespace {
 constexpr int kCtrlZ = 26;
 
-bool isDirectory(const std::string& path) {
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-#else
-    struct stat status {};
-    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-#endif
-}
-
 // The C library of Windows refuses to open a directory as a file; others open
-// it and fail on the first read. Refuse everywhere, so every build agrees.
+// it and fail on the first read. Refuse everywhere, so every build agrees: a
+// file that cannot give its first byte does not count as open.
 std::FILE* openForReading(const std::string& path) {
-    if (isDirectory(path)) return nullptr;
-    return std::fopen(path.c_str(), "rb");
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return nullptr;
+    const int first = std::fgetc(file);
+    if (first == EOF && std::ferror(file)) {
+        std::fclose(file);
+        return nullptr;
+    }
+    if (first == EOF)
+        std::clearerr(file);
+    else
+        std::ungetc(first, file);
+    return file;
 }
 
 std::FILE* openForWriting(const std::string& path) {

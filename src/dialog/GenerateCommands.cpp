@@ -1,6 +1,5 @@
 // "Generate script" and "Generate and run": the same preparation, then a
 // success message or the start of the script.
-#include "common/CodePage.h"
 #include "common/FormatDecimal.h"
 #include "dialog/ScriptGenDialog.h"
 #include "resource.h"
@@ -28,9 +27,9 @@ int coveredCategories(const BenchmarkSettings& settings) {
 
 // COMMAND.COM cannot carry every name as typed: the user sees what the demo
 // will get instead before anything is written.
-bool userDeclinesChangedName(const BenchmarkSettings& settings, BatchInterpreter interpreter,
+bool userDeclinesChangedName(const BenchmarkSettings& settings, const ScriptReader& reader,
                              MessageBoxes& boxes) {
-    const DemoLineName name = demoLineName(settings, interpreter);
+    const DemoLineName name = demoLineName(settings, reader);
     if (!name.redirectionsBlanked && !name.cut) return false;
     std::string question;
     if (name.redirectionsBlanked)
@@ -41,8 +40,8 @@ bool userDeclinesChangedName(const BenchmarkSettings& settings, BatchInterpreter
         question += "Windows 95, 98 and ME read at most " + formatDecimal(kCommandComLineLimit) +
                     " characters\nof a script line: the script keeps the first\n" +
                     formatDecimal(name.keptCharacters) + " characters of the project name.\n";
-    question += "The demo will get the project name\n'" + fromConsoleCodePage(name.received) +
-                "'\nProceed?";
+    question += "The demo will get the project name\n'" +
+                reader.codePages.consoleToWindows(name.received) + "'\nProceed?";
     return boxes.tell(question, msg::kQuestion) == msg::kNo;
 }
 
@@ -52,9 +51,8 @@ bool ScriptGenDialog::prepareBenchmarkScript(BatchInterpreter interpreter) {
     // Enter in a name box leaves its focus there: take both names as shown.
     // Only the name boxes are read; a full save would copy the hidden edits'
     // old texts back into their members.
-    projectNameText_ = window_->itemText(IDC_PROJECT_NAME);
+    takeProjectName(window_->itemText(IDC_PROJECT_NAME));
     scriptNameText_ = window_->itemText(IDC_SCRIPT_NAME);
-    settings_.projectName = projectNameText_;
     settings_.scriptName = scriptNameText_;
 
     if (!anySceneSelected(settings_)) {
@@ -67,8 +65,9 @@ bool ScriptGenDialog::prepareBenchmarkScript(BatchInterpreter interpreter) {
                       msg::kQuestion) == msg::kNo)
         return false;
     gatherSelectedResolutions();
-    if (userDeclinesChangedName(settings_, interpreter, *window_)) return false;
-    return writeBenchmarkScript(settings_, *window_, interpreter);
+    const ScriptReader reader{interpreter, services_.codePages};
+    if (userDeclinesChangedName(settings_, reader, *window_)) return false;
+    return writeBenchmarkScript(settings_, *window_, reader);
 }
 
 void ScriptGenDialog::generateScript() {

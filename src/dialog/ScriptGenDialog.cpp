@@ -103,7 +103,7 @@ bool ScriptGenDialog::onInitDialog(DialogWindow& window) {
     services_.workingDirectory.change(settings_.installationPath);
     TextReader demoConfig("rumo11.cfg");
     createResultsPageIfMissing(window);
-    if (demoConfig.isOpen()) readDemoConfig(demoConfig, settings_);
+    if (demoConfig.isOpen()) readDemoConfig(demoConfig, settings_, services_.codePages);
 
     updateData(false);  // the base initialisation's load, which also attaches
     window.limitText(IDC_PROJECT_NAME, BenchmarkSettings::kMaxProjectNameLength);
@@ -149,9 +149,18 @@ bool ScriptGenDialog::onSysCommand(unsigned command) {
     return true;
 }
 
+// The box limits typing to kMaxProjectNameLength bytes on Windows but to as
+// many characters under Wine, and a pasted or set text to nothing: the name
+// kept is cut here, between characters.
+void ScriptGenDialog::takeProjectName(const std::string& text) {
+    projectNameText_ = services_.codePages.windowsTextWithin(
+        text, static_cast<std::size_t>(BenchmarkSettings::kMaxProjectNameLength));
+    settings_.projectName = projectNameText_;
+}
+
 void ScriptGenDialog::onProjectNameKillFocus() {
     updateData(true);
-    settings_.projectName = projectNameText_;
+    takeProjectName(projectNameText_);
 }
 
 void ScriptGenDialog::onScriptNameKillFocus() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "display/ColorListBox.h"
+#include "platform/CodePages.h"
 #include "platform/DialogWindow.h"
 #include "platform/Ports.h"
 #include "settings/BenchmarkSettings.h"
@@ -18,6 +19,7 @@ struct DialogServices {
     DisplayModes& displayModes;
     ProcessLauncher& launcher;
     ScriptHost& scriptHost;
+    const CodePages& codePages;
 };
 
 class ScriptGenDialog {
@@ -60,6 +62,7 @@ class ScriptGenDialog {
     void copyChecksFromSettings();
 
     // Name edits.
+    void takeProjectName(const std::string& text);
     void onProjectNameKillFocus();
     void onScriptNameKillFocus();
 

@@ -1,9 +1,9 @@
 #include "script/BenchmarkScript.h"
 
 #include <algorithm>
+#include <limits>
 #include <string_view>
 
-#include "common/CodePage.h"
 #include "common/FormatDecimal.h"
 #include "common/Product.h"
 #include "common/TextFile.h"
@@ -52,14 +52,9 @@ std::string optionsBeforeName(const BenchmarkSettings& settings) {
 
 // Everything between the resolution and its second mention, the same on every
 // demo line: " -f 1 -g 128 -s 1,2,3,4 -d 0 -n Name-".
-std::string demoOptions(const BenchmarkSettings& settings, BatchInterpreter interpreter) {
-    return optionsBeforeName(settings) + demoLineName(settings, interpreter).written + "-";
+std::string demoOptions(const BenchmarkSettings& settings, const ScriptReader& reader) {
+    return optionsBeforeName(settings) + demoLineName(settings, reader).written + "-";
 }
-
-bool isControlCharacter(char c) { return static_cast<unsigned char>(c) < 0x20; }
-
-// COMMAND.COM has no escape for these: they split the line wherever they stand.
-bool isRedirection(char c) { return c == '|' || c == '<' || c == '>'; }
 
 // The bytes that the longest demo line takes besides the name, as COMMAND.COM reads them.
 std::size_t longestLineWithoutName(const BenchmarkSettings& settings, int count) {
@@ -71,51 +66,6 @@ std::size_t longestLineWithoutName(const BenchmarkSettings& settings, int count)
             longest, commandStart(test, count).size() + options + 2 * token(settings, test).size());
     }
     return longest;
-}
-
-DemoLineName commandComName(const BenchmarkSettings& settings) {
-    const std::string console = toConsoleCodePage(settings.projectName);
-    const int count = testCount(settings);
-    const std::size_t others = longestLineWithoutName(settings, count);
-    const std::size_t room =
-        count == 0 ? console.size() : kCommandComLineLimit - std::min(others, kCommandComLineLimit);
-    DemoLineName name;
-    bool blanked = false;
-    std::size_t kept = 0;
-    for (std::size_t at = 0; at < console.size(); ++kept) {
-        // Both bytes of a two-byte character stand as they are, and stay together.
-        const bool pair = isConsoleLeadByte(console[at]) && at + 1 < console.size() &&
-                          !isControlCharacter(console[at + 1]);
-        const std::size_t length = pair ? 2 : 1;
-        if (name.received.size() + length > room) {
-            name.cut = true;
-            break;
-        }
-        if (pair) {
-            name.received.append(console, at, 2);
-            name.written.append(console, at, 2);
-        } else {
-            char c = console[at];
-            if (isRedirection(c)) blanked = true;
-            if (isRedirection(c) || isControlCharacter(c)) c = ' ';
-            name.received += c;
-            name.written += c;
-            if (c == '%') name.written += '%';  // percent expansion, as in cmd
-        }
-        at += length;
-    }
-    name.redirectionsBlanked = blanked && count > 0;
-    name.keptCharacters = kept;
-    return name;
-}
-
-DemoLineName cmdName(const BenchmarkSettings& settings) {
-    const std::string console = toConsoleCodePage(settings.projectName);
-    DemoLineName name;
-    name.written = cmdLiteral(console);
-    name.received = console;
-    std::replace_if(name.received.begin(), name.received.end(), isControlCharacter, ' ');
-    return name;
 }
 
 // Where the pieces go. text() takes a fixed text whose lines end in "\n";
@@ -186,14 +136,14 @@ void putHeaderAndResolutionList(Out& out, const BenchmarkSettings& settings, int
 // put into the output's form once.
 template <class Out>
 void putTestBlocks(Out& out, const BenchmarkSettings& settings, int count,
-                   BatchInterpreter interpreter) {
+                   const ScriptReader& reader) {
     const std::string beforeResolution = out.stored(std::string(kSeparator) +
                                                     "echo ----------------------------------\n"
                                                     "echo - STARTING TEST AT ");
     const std::string afterResolution =
         out.stored(std::string("...\necho ----------------------------------\n") +
                    std::string(kSeparator) + (settings.automatic == 0 ? "pause\n" : ""));
-    const std::string options = demoOptions(settings, interpreter);
+    const std::string options = demoOptions(settings, reader);
     const std::string lineEnd = out.stored("\n");
     for (int test = 1; test <= count; ++test) {
         out.verbatim(beforeResolution);
@@ -231,37 +181,44 @@ void putClosingSection(Out& out, const BenchmarkSettings& settings) {
 
 // The whole script, piece by piece.
 template <class Out>
-void putBenchmarkScript(Out& out, const BenchmarkSettings& settings, BatchInterpreter interpreter) {
+void putBenchmarkScript(Out& out, const BenchmarkSettings& settings, const ScriptReader& reader) {
     const int count = testCount(settings);
     putHeaderAndResolutionList(out, settings, count);
-    putTestBlocks(out, settings, count, interpreter);
+    putTestBlocks(out, settings, count, reader);
     putClosingSection(out, settings);
 }
 }  // namespace
 
-DemoLineName demoLineName(const BenchmarkSettings& settings, BatchInterpreter interpreter) {
-    return interpreter == BatchInterpreter::kCommandCom ? commandComName(settings)
-                                                        : cmdName(settings);
+DemoLineName demoLineName(const BenchmarkSettings& settings, const ScriptReader& reader) {
+    const int count = testCount(settings);
+    // cmd reads lines of 8191 characters, far more than the longest name makes.
+    std::size_t room = std::numeric_limits<std::size_t>::max();
+    if (reader.interpreter == BatchInterpreter::kCommandCom && count > 0)
+        room = kCommandComLineLimit -
+               std::min(longestLineWithoutName(settings, count), kCommandComLineLimit);
+    DemoLineName name = nameOnDemoLine(settings.projectName, reader, room);
+    if (count == 0) name.redirectionsBlanked = false;  // no demo line, nothing to ask
+    return name;
 }
 
 std::string demoCommandLine(const BenchmarkSettings& settings, int test,
-                            BatchInterpreter interpreter) {
+                            const ScriptReader& reader) {
     std::string line;
     StringOut out(line);
     putDemoCommandLine(out, test, testCount(settings), token(settings, test),
-                       demoOptions(settings, interpreter), "\n");
+                       demoOptions(settings, reader), "\n");
     return line;
 }
 
-std::string benchmarkScriptText(const BenchmarkSettings& settings, BatchInterpreter interpreter) {
+std::string benchmarkScriptText(const BenchmarkSettings& settings, const ScriptReader& reader) {
     std::string text;
     StringOut out(text);
-    putBenchmarkScript(out, settings, interpreter);
+    putBenchmarkScript(out, settings, reader);
     return text;
 }
 
 void writeBenchmarkScriptText(TextWriter& file, const BenchmarkSettings& settings,
-                              BatchInterpreter interpreter) {
+                              const ScriptReader& reader) {
     FileOut out(file);
-    putBenchmarkScript(out, settings, interpreter);
+    putBenchmarkScript(out, settings, reader);
 }

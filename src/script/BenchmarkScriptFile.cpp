@@ -1,6 +1,5 @@
 #include <cstdio>
 
-#include "common/CodePage.h"
 #include "common/TextFile.h"
 #include "script/BenchmarkScript.h"
 
@@ -9,6 +8,22 @@ constexpr char kBatExtension[] = ".bat";
 constexpr std::size_t kBatExtensionLength = 4;
 constexpr char kCouldNotWrite[] = "Couldn't write to file.";
 
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The last four characters against ".bat", ignoring case. Comparing the last
+// four bytes with ASCII case folding gives the same answer in every Windows
+// code page: no character outside ASCII folds to ".", "b", "a" or "t", and no
+// second byte of a two-byte character is a "." (they start at 0x40), so a
+// tail that matches is four whole characters.
+bool endsWithBatExtension(const std::string& name) {
+    if (name.size() < kBatExtensionLength) return false;
+    for (std::size_t i = 0; i < kBatExtensionLength; ++i) {
+        if (asciiLower(name[name.size() - kBatExtensionLength + i]) != kBatExtension[i])
+            return false;
+    }
+    return true;
+}
+
 bool userDeclinesOverwrite(const std::string& scriptName, MessageBoxes& boxes) {
     const std::string question =
         "Warning: '" + scriptName + "'\nfile already exists.\nOverwrite existing file?";
@@ -16,14 +31,14 @@ bool userDeclinesOverwrite(const std::string& scriptName, MessageBoxes& boxes) {
 }
 
 bool writeScriptFile(const std::string& scriptName, const BenchmarkSettings& settings,
-                     MessageBoxes& boxes, BatchInterpreter interpreter) {
+                     MessageBoxes& boxes, const ScriptReader& reader) {
     if (canOpenForReading(scriptName) && userDeclinesOverwrite(scriptName, boxes)) return false;
     TextWriter file(scriptName);
     if (!file.isOpen()) {
         boxes.tell(kCouldNotWrite, msg::kStop);
         return false;
     }
-    writeBenchmarkScriptText(file, settings, interpreter);
+    writeBenchmarkScriptText(file, settings, reader);
     if (!file.close()) {
         // A half-written script (a full disk) would run a wrong series of tests.
         boxes.tell(kCouldNotWrite, msg::kStop);
@@ -35,17 +50,14 @@ bool writeScriptFile(const std::string& scriptName, const BenchmarkSettings& set
 }  // namespace
 
 void applyBatExtensionRule(std::string& scriptName) {
-    const std::size_t tailStart =
-        scriptName.size() > kBatExtensionLength ? scriptName.size() - kBatExtensionLength : 0;
-    if (!equalsIgnoringCaseInCodePage(scriptName.substr(tailStart), kBatExtension))
-        scriptName += kBatExtension;
+    if (!endsWithBatExtension(scriptName)) scriptName += kBatExtension;
 }
 
 bool writeBenchmarkScript(BenchmarkSettings& settings, MessageBoxes& boxes,
-                          BatchInterpreter interpreter) {
+                          const ScriptReader& reader) {
     applyBatExtensionRule(settings.scriptName);
     const std::string scriptName = settings.scriptName;
-    const bool written = writeScriptFile(scriptName, settings, boxes, interpreter);
+    const bool written = writeScriptFile(scriptName, settings, boxes, reader);
     // A message box takes the focus, and the name box's focus loss then stores
     // the name as typed, without ".bat": the record keeps the name asked about
     // and written, which is the one "Generate and run" starts.

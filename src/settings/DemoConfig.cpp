@@ -11,18 +11,21 @@ void skipBytes(TextReader& file, int count) {
     for (int i = 0; i < count; ++i) file.get();
 }
 
-std::string readProjectNameTail(TextReader& file) {
-    std::array<char, kMaxProjectNameBytes + 1> buffer{};
+// One byte past the limit is kept, to tell whether the last one that fits
+// starts a character that does not.
+std::string readProjectNameTail(TextReader& file, const CodePages& codePages) {
+    std::array<char, kMaxProjectNameBytes + 2> buffer{};
     std::size_t stored = 0;
     // Read to the end even past the limit, as the demo's own reader does.
     for (int byte = file.get(); byte >= 0; byte = file.get()) {
-        if (stored < kMaxProjectNameBytes) buffer[stored++] = static_cast<char>(byte);
+        if (stored <= kMaxProjectNameBytes) buffer[stored++] = static_cast<char>(byte);
     }
-    return std::string(buffer.data());  // up to the first zero byte
+    // Up to the first zero byte, then whole characters within the limit.
+    return codePages.windowsTextWithin(std::string(buffer.data()), kMaxProjectNameBytes);
 }
 }  // namespace
 
-void readDemoConfig(TextReader& file, BenchmarkSettings& settings) {
+void readDemoConfig(TextReader& file, BenchmarkSettings& settings, const CodePages& codePages) {
     int byte = file.get();
     if (byte >= 0) settings.brightness = byte;
     byte = file.get();
@@ -33,6 +36,6 @@ void readDemoConfig(TextReader& file, BenchmarkSettings& settings) {
         if (byte >= 0) settings.scene(n) = static_cast<std::uint8_t>(byte);
     }
     skipBytes(file, 1);  // demo-only setting
-    settings.projectName = readProjectNameTail(file);
+    settings.projectName = readProjectNameTail(file, codePages);
     file.close();
 }

@@ -4,9 +4,9 @@
 
 #include <memory>
 
+#include "resource.h"
 #include "win32/Win32ColorListBox.h"
 #include "win32/Win32DialogWindow.h"
-#include "resource.h"
 
 namespace {
 

@@ -19,8 +19,9 @@ class ScriptGenApp {
         Win32DisplayModes displayModes;
         Win32ProcessLauncher launcher;
         Win32ScriptHost scriptHost;
-        ScriptGenDialog dialog(theBenchmarkSettings,
-                               {registry, workingDirectory, displayModes, launcher, scriptHost});
+        Win32CodePages codePages;
+        ScriptGenDialog dialog(theBenchmarkSettings, {registry, workingDirectory, displayModes,
+                                                      launcher, scriptHost, codePages});
         runMainDialog(instance, dialog);
         return 0;
     }

@@ -76,3 +76,46 @@ std::string Win32ScriptHost::shortName(const std::string& fileName) {
     if (name.find(' ') != std::string::npos) return {};
     return name;
 }
+
+namespace {
+std::string convert(const std::string& text, UINT from, UINT to) {
+    if (text.empty()) return text;
+    const int length = static_cast<int>(text.size());
+    const int wideLength = MultiByteToWideChar(from, 0, text.data(), length, nullptr, 0);
+    std::vector<wchar_t> wide(static_cast<std::size_t>(wideLength));
+    MultiByteToWideChar(from, 0, text.data(), length, wide.data(), wideLength);
+    const int convertedLength =
+        WideCharToMultiByte(to, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string converted(static_cast<std::size_t>(convertedLength), '\0');
+    WideCharToMultiByte(to, 0, wide.data(), wideLength, converted.data(), convertedLength, nullptr,
+                        nullptr);
+    return converted;
+}
+
+// GetCPInfo's lead-byte ranges, since GetCPInfo is on every Win32 release.
+bool isLeadByteOf(const CPINFO& info, char c) {
+    const unsigned char value = static_cast<unsigned char>(c);
+    for (std::size_t i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2) {
+        if (value >= info.LeadByte[i] && value <= info.LeadByte[i + 1]) return true;
+    }
+    return false;
+}
+}  // namespace
+
+// A code page that GetCPInfo does not know keeps its zeroed ranges: no lead bytes.
+Win32CodePages::Win32CodePages() {
+    GetCPInfo(CP_ACP, &windows_);
+    GetCPInfo(CP_OEMCP, &console_);
+}
+
+std::string Win32CodePages::windowsToConsole(const std::string& windowsText) const {
+    return convert(windowsText, CP_ACP, CP_OEMCP);
+}
+
+std::string Win32CodePages::consoleToWindows(const std::string& consoleText) const {
+    return convert(consoleText, CP_OEMCP, CP_ACP);
+}
+
+bool Win32CodePages::isWindowsLeadByte(char c) const { return isLeadByteOf(windows_, c); }
+
+bool Win32CodePages::isConsoleLeadByte(char c) const { return isLeadByteOf(console_, c); }

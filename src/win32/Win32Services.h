@@ -1,6 +1,9 @@
 // The program's system services on Windows.
 #pragma once
 
+#include <windows.h>
+
+#include "platform/CodePages.h"
 #include "platform/Ports.h"
 
 class RegistryInstallPath : public InstallRegistry {
@@ -27,4 +30,18 @@ class Win32ScriptHost : public ScriptHost {
    public:
     BatchInterpreter interpreter() override;
     std::string shortName(const std::string& fileName) override;
+};
+
+// The system's own code pages, with their lead-byte ranges read once.
+class Win32CodePages : public CodePages {
+   public:
+    Win32CodePages();
+    std::string windowsToConsole(const std::string& windowsText) const override;
+    std::string consoleToWindows(const std::string& consoleText) const override;
+    bool isWindowsLeadByte(char c) const override;
+    bool isConsoleLeadByte(char c) const override;
+
+   private:
+    CPINFO windows_{};
+    CPINFO console_{};
 };

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "fakes/FakeCodePages.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "results/ResultsPage.h"
 #include "script/BenchmarkScript.h"
@@ -17,6 +18,8 @@
 namespace {
 constexpr int kLargestResolutionCount = 512;
 constexpr std::size_t kLongestProjectName = 999;
+const FakeCodePages kWestern = FakeCodePages::westernEuropean();
+const ScriptReader kCmdOnWesternWindows{BatchInterpreter::kCmd, kWestern};
 
 std::string temporaryPath(const char* name) {
     return (std::filesystem::temp_directory_path() / name).string();
@@ -47,7 +50,8 @@ void writeLargestScript(benchmark::State& state) {
         boxes.shown.clear();
         boxes.answers.assign(1, msg::kYes);
         BenchmarkSettings settings = prototype;
-        if (!writeBenchmarkScript(settings, boxes)) state.SkipWithError("script not written");
+        if (!writeBenchmarkScript(settings, boxes, kCmdOnWesternWindows))
+            state.SkipWithError("script not written");
     }
     const auto bytes = static_cast<std::int64_t>(std::filesystem::file_size(path));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * bytes);
@@ -60,7 +64,7 @@ std::string largestScriptBytes() {
     const std::string path = temporaryPath("scriptgen_bench_bytes.bat");
     BenchmarkSettings settings = largestScriptSettings(path);
     ScriptedMessageBoxes boxes;
-    writeBenchmarkScript(settings, boxes);
+    writeBenchmarkScript(settings, boxes, kCmdOnWesternWindows);
     std::ifstream file(path, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     std::remove(path.c_str());

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dialog/ScriptGenDialog.h"
+#include "fakes/FakeCodePages.h"
 #include "fakes/FakeDialogWindow.h"
 #include "fakes/FakeServices.h"
 
@@ -16,9 +17,10 @@ struct DialogHarness {
     FakeDisplayModes displayModes;
     FakeLauncher launcher;
     FakeScriptHost scriptHost;
+    FakeCodePages codePages = FakeCodePages::westernEuropean();
     FakeDialogWindow window;
-    ScriptGenDialog dialog{settings,
-                           {registry, workingDirectory, displayModes, launcher, scriptHost}};
+    ScriptGenDialog dialog{
+        settings, {registry, workingDirectory, displayModes, launcher, scriptHost, codePages}};
 
     DialogHarness() {
         registry.value = installation.pathText();

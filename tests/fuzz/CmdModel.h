@@ -8,17 +8,25 @@
 #include <string>
 #include <string_view>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "platform/CodePages.h"
 
 namespace cmdmodel {
 
+// The interpreter turns the line into characters of the console code page
+// before it looks at anything: a lead byte and the byte after it are one
+// character, which no pass takes for "%", "^", a quote or an operator.
+inline bool startsPair(std::string_view line, std::size_t i, const CodePages& codePages) {
+    return codePages.isConsoleLeadByte(line[i]) && i + 1 < line.size();
+}
+
 // First pass: "%%" stands for "%"; any other "%" starts a variable or argument reference.
-inline std::optional<std::string> expandPercents(std::string_view line) {
+inline std::optional<std::string> expandPercents(std::string_view line,
+                                                 const CodePages& codePages) {
     std::string out;
     for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] != '%') {
+        if (startsPair(line, i, codePages)) {
+            out += line.substr(i++, 2);
+        } else if (line[i] != '%') {
             out += line[i];
         } else if (i + 1 < line.size() && line[i + 1] == '%') {
             out += '%';
@@ -32,19 +40,24 @@ inline std::optional<std::string> expandPercents(std::string_view line) {
 
 // Second pass: each '"' opens or closes a quoted stretch; outside one, "^x" is
 // a literal x and & | < > are operators.
-inline std::optional<std::string> removeEscapes(std::string_view line) {
+inline std::optional<std::string> removeEscapes(std::string_view line, const CodePages& codePages) {
     std::string out;
     bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
-        if (c == '"') {
+        if (startsPair(line, i, codePages)) {
+            out += line.substr(i++, 2);
+        } else if (c == '"') {
             quoted = !quoted;
             out += c;
         } else if (quoted) {
             out += c;
         } else if (c == '^') {
             if (i + 1 == line.size()) return std::nullopt;  // a final caret joins the next line
-            out += line[++i];
+            ++i;
+            const std::size_t length = startsPair(line, i, codePages) ? 2 : 1;
+            out += line.substr(i, length);
+            i += length - 1;
         } else if (c == '&' || c == '|' || c == '<' || c == '>') {
             return std::nullopt;
         } else {
@@ -61,43 +74,36 @@ inline bool holdsControlCharacter(std::string_view line) {
     return false;
 }
 
-// The interpreter reads the file in the console (OEM) code page; a program that
-// takes its command line in the Windows (ANSI) code page gets it converted.
-// Other builds have one code page.
-inline std::string inWindowsCodePage(const std::string& consoleText) {
-#ifdef _WIN32
-    std::wstring wide(consoleText.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(CP_OEMCP, 0, consoleText.data(), static_cast<int>(consoleText.size()),
-                            wide.data(), static_cast<int>(wide.size()))));
-    std::string ansi(wide.size() * 2, '\0');
-    ansi.resize(static_cast<std::size_t>(
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(),
-                            static_cast<int>(ansi.size()), nullptr, nullptr)));
-    return ansi;
-#else
-    return consoleText;
-#endif
-}
-
-// One batch line, with or without its final "\n", as the started program gets it.
-inline std::optional<std::string> programCommandLine(std::string_view batchLine) {
+// One batch line, with or without its final "\n", as the started program gets
+// it: the interpreter reads the file in the console code page, and a program
+// that takes its command line in the Windows code page gets it converted.
+inline std::optional<std::string> programCommandLine(std::string_view batchLine,
+                                                     const CodePages& codePages) {
     if (!batchLine.empty() && batchLine.back() == '\n') batchLine.remove_suffix(1);
     if (holdsControlCharacter(batchLine)) return std::nullopt;
-    const auto expanded = expandPercents(batchLine);
+    const auto expanded = expandPercents(batchLine, codePages);
     if (!expanded) return std::nullopt;
-    const auto unescaped = removeEscapes(*expanded);
+    const auto unescaped = removeEscapes(*expanded, codePages);
     if (!unescaped) return std::nullopt;
-    return inWindowsCodePage(*unescaped);
+    return codePages.consoleToWindows(*unescaped);
 }
 
-// What the demo should see of a project name: control characters cannot stand
-// on a batch line and are written as blanks.
-inline std::string withControlsBlanked(std::string name) {
-    for (char& c : name) {
-        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+// What the demo should see of a project name: the name in the console code
+// page, where control characters and a lead byte with nothing to pair with
+// cannot stand on a batch line and are written as blanks, back in the Windows
+// code page.
+inline std::string typedName(const std::string& name, const CodePages& codePages) {
+    std::string console = codePages.windowsToConsole(name);
+    for (std::size_t i = 0; i < console.size(); ++i) {
+        const auto isControl = [&](std::size_t at) {
+            return static_cast<unsigned char>(console[at]) < 0x20;
+        };
+        if (codePages.isConsoleLeadByte(console[i]) && i + 1 < console.size() && !isControl(i + 1))
+            ++i;
+        else if (isControl(i) || codePages.isConsoleLeadByte(console[i]))
+            console[i] = ' ';
     }
-    return name;
+    return codePages.consoleToWindows(console);
 }
 
 }  // namespace cmdmodel

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "fakes/FakeCodePages.h"
 #include "settings/DemoConfig.h"
 
 namespace fs = std::filesystem;
@@ -37,10 +38,11 @@ void writeInput(const std::uint8_t* data, std::size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     writeInput(data, size);
+    static const FakeCodePages japanese = FakeCodePages::japanese();
     BenchmarkSettings settings;
     TextReader file(inputPath());
     if (!file.isOpen()) std::abort();
-    readDemoConfig(file, settings);
+    readDemoConfig(file, settings, japanese);
     std::remove(inputPath().c_str());  // leave nothing behind, however the run ends
 
     const std::string& name = settings.projectName;

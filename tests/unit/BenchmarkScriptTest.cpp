@@ -9,12 +9,20 @@
 #include <vector>
 
 #include "common/Product.h"
+#include "fakes/FakeCodePages.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "script/BenchmarkScript.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+constexpr auto kCmd = BatchInterpreter::kCmd;
+constexpr auto k9x = BatchInterpreter::kCommandCom;
+const FakeCodePages kWestern = FakeCodePages::westernEuropean();
+const FakeCodePages kJapanese = FakeCodePages::japanese();
+const ScriptReader kCmdReader{kCmd, kWestern};
+constexpr auto kNoLimit = std::string::npos;
+
 const std::string kOverwriteQuestionEnd = "'\nfile already exists.\nOverwrite existing file?";
 const ShownMessage kCouldNotWrite{"Couldn't write to file.", product::kMessageTitle, 16};
 
@@ -160,7 +168,7 @@ TEST_F(ScriptFileTest, WritesTheWorkedExampleByteForByte) {
 
     BenchmarkSettings settings = exampleSettings();
     settings.scriptName = pathOf("SLscript.bat");
-    ASSERT_TRUE(writeBenchmarkScript(settings, boxes_));
+    ASSERT_TRUE(writeBenchmarkScript(settings, boxes_, kCmdReader));
     const std::string written = fileBytes(settings.scriptName);
     EXPECT_EQ(written, expected);
     EXPECT_EQ(written.substr(written.size() - 3), "\r\n\"");
@@ -174,7 +182,7 @@ TEST(DemoCommandLine, SingleTestCarriesTheOnlyRunRole) {
     settings.resultsAfterEach = 1;
     settings.scenes = {1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0};
     settings.projectName = "Test Rig";
-    EXPECT_EQ(demoCommandLine(settings, 1),
+    EXPECT_EQ(demoCommandLine(settings, 1, kCmdReader),
               "start /w rumo1.1a.exe -b -r 640x480@16 -f 0 -g 200 -s 1,2,3,4 -d 1 -n "
               "Test Rig-640x480@16\n");
 }
@@ -188,7 +196,8 @@ TEST(DemoCommandLine, RunRolesFollowThePlaceInTheSeries) {
         const std::vector<std::string> firstTokens(tokens.begin(),
                                                    tokens.begin() + static_cast<long>(count));
         const BenchmarkSettings settings = withTokens(exampleSettings(), firstTokens);
-        const auto commands = linesStartingWith(benchmarkScriptText(settings), "start /w");
+        const auto commands =
+            linesStartingWith(benchmarkScriptText(settings, kCmdReader), "start /w");
         ASSERT_EQ(commands.size(), count);
         for (std::size_t i = 0; i < count; ++i) {
             EXPECT_EQ(commands[i], "start /w rumo1.1a.exe " + rolesByCount[count - 1][i] + " -r " +
@@ -202,40 +211,43 @@ TEST(DemoCommandLine, RunRolesFollowThePlaceInTheSeries) {
 TEST(DemoCommandLine, SceneListEdges) {
     BenchmarkSettings settings = withTokens(BenchmarkSettings{}, {"640x480@16"});
     settings.scenes.fill(1);
-    EXPECT_NE(demoCommandLine(settings, 1).find(" -s 1,2,3,4,5,6,7,8,9,10,11,12 -d "),
+    EXPECT_NE(demoCommandLine(settings, 1, kCmdReader).find(" -s 1,2,3,4,5,6,7,8,9,10,11,12 -d "),
               std::string::npos);
     settings.scenes.fill(0);
-    EXPECT_NE(demoCommandLine(settings, 1).find(" -g 128 -s -d 0 -n "), std::string::npos);
+    EXPECT_NE(demoCommandLine(settings, 1, kCmdReader).find(" -g 128 -s -d 0 -n "),
+              std::string::npos);
     settings.scenes = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2};  // any non-zero byte selects
-    EXPECT_NE(demoCommandLine(settings, 1).find(" -s 12 -d "), std::string::npos);
+    EXPECT_NE(demoCommandLine(settings, 1, kCmdReader).find(" -s 12 -d "), std::string::npos);
 }
 
 TEST(DemoCommandLine, BrightnessEndsAndNameEdges) {
     BenchmarkSettings settings = withTokens(BenchmarkSettings{}, {"640x480@16"});
     settings.brightness = 0;
-    EXPECT_NE(demoCommandLine(settings, 1).find(" -g 0 -s "), std::string::npos);
+    EXPECT_NE(demoCommandLine(settings, 1, kCmdReader).find(" -g 0 -s "), std::string::npos);
     settings.brightness = 255;
-    EXPECT_NE(demoCommandLine(settings, 1).find(" -g 255 -s "), std::string::npos);
-    EXPECT_NE(
-        demoCommandLine(settings, 1).find(" -n (Enter the name of your project here)-640x480@16\n"),
-        std::string::npos);
+    EXPECT_NE(demoCommandLine(settings, 1, kCmdReader).find(" -g 255 -s "), std::string::npos);
+    EXPECT_NE(demoCommandLine(settings, 1, kCmdReader)
+                  .find(" -n (Enter the name of your project here)-640x480@16\n"),
+              std::string::npos);
     settings.projectName = "";
-    EXPECT_NE(demoCommandLine(settings, 1).find(" -d 0 -n -640x480@16\n"), std::string::npos);
+    EXPECT_NE(demoCommandLine(settings, 1, kCmdReader).find(" -d 0 -n -640x480@16\n"),
+              std::string::npos);
     settings.projectName = "R&D 100%";
-    EXPECT_NE(demoCommandLine(settings, 1).find(" -n R^&D 100%%-640x480@16\n"), std::string::npos);
+    EXPECT_NE(demoCommandLine(settings, 1, kCmdReader).find(" -n R^&D 100%%-640x480@16\n"),
+              std::string::npos);
 }
 
 TEST(BenchmarkScriptText, AutomaticRunHasNoPause) {
     BenchmarkSettings settings = exampleSettings();
-    EXPECT_EQ(linesStartingWith(benchmarkScriptText(settings), "pause").size(), 3u);
+    EXPECT_EQ(linesStartingWith(benchmarkScriptText(settings, kCmdReader), "pause").size(), 3u);
     settings.automatic = 1;
-    EXPECT_TRUE(linesStartingWith(benchmarkScriptText(settings), "pause").empty());
+    EXPECT_TRUE(linesStartingWith(benchmarkScriptText(settings, kCmdReader), "pause").empty());
 }
 
 TEST(BenchmarkScriptText, ResultsAfterEachLeavesAnEmptyLineInsteadOfTheResultsPage) {
     BenchmarkSettings settings = exampleSettings();
     settings.resultsAfterEach = 1;
-    const std::string text = benchmarkScriptText(settings);
+    const std::string text = benchmarkScriptText(settings, kCmdReader);
     EXPECT_EQ(text.find("explorer"), std::string::npos);
     EXPECT_EQ(linesStartingWith(text, "pause").size(), 2u);  // one per test, none at the end
     EXPECT_NE(text.find("echo  SHOWING ALL RESULTS...\necho\"\n\"\n\necho\"\n\"\necho  ******"),
@@ -245,7 +257,7 @@ TEST(BenchmarkScriptText, ResultsAfterEachLeavesAnEmptyLineInsteadOfTheResultsPa
 TEST(BenchmarkScriptText, NoResolutionsStillWritesHintAndClosing) {
     BenchmarkSettings settings = exampleSettings();
     settings.resolutionCount = 0;
-    const std::string text = benchmarkScriptText(settings);
+    const std::string text = benchmarkScriptText(settings, kCmdReader);
     EXPECT_NE(text.find("echo  This script will run 0 benchmark tests at\n"
                         "echo  the following resolutions and bit depths:\n"
                         "echo\"\n\"\n"
@@ -281,7 +293,7 @@ TEST(BatExtensionRule, AppendsUnlessTheNameEndsInBatInAnyCase) {
 TEST_F(ScriptFileTest, StoresTheExtendedNameAndWritesThatFile) {
     BenchmarkSettings settings = exampleSettings();
     settings.scriptName = pathOf("run");
-    ASSERT_TRUE(writeBenchmarkScript(settings, boxes_));
+    ASSERT_TRUE(writeBenchmarkScript(settings, boxes_, kCmdReader));
     EXPECT_EQ(settings.scriptName, pathOf("run.bat"));
     EXPECT_TRUE(fs::exists(dir_ / "run.bat"));
 }
@@ -291,7 +303,7 @@ TEST_F(ScriptFileTest, OverwritesAnExistingFileOnYes) {
     settings.scriptName = pathOf("old.bat");
     std::ofstream(settings.scriptName, std::ios::binary) << "old text";
     boxes_.answers = {msg::kYes};
-    ASSERT_TRUE(writeBenchmarkScript(settings, boxes_));
+    ASSERT_TRUE(writeBenchmarkScript(settings, boxes_, kCmdReader));
     ASSERT_EQ(boxes_.shown.size(), 1u);
     EXPECT_EQ(boxes_.shown[0],
               (ShownMessage{"Warning: '" + settings.scriptName + kOverwriteQuestionEnd,
@@ -305,7 +317,7 @@ TEST_F(ScriptFileTest, LeavesAnExistingFileAloneOnNo) {
     const std::string old = "old\r\ntext\n";
     std::ofstream(pathOf("keep.bat"), std::ios::binary) << old;
     boxes_.answers = {msg::kNo};
-    EXPECT_FALSE(writeBenchmarkScript(settings, boxes_));
+    EXPECT_FALSE(writeBenchmarkScript(settings, boxes_, kCmdReader));
     EXPECT_EQ(boxes_.shown.size(), 1u);
     EXPECT_EQ(fileBytes(pathOf("keep.bat")), old);
 }
@@ -313,7 +325,7 @@ TEST_F(ScriptFileTest, LeavesAnExistingFileAloneOnNo) {
 TEST_F(ScriptFileTest, ReportsANameThatCannotBeOpened) {
     BenchmarkSettings settings = exampleSettings();
     settings.scriptName = (dir_ / "no such directory" / "run").string();
-    EXPECT_FALSE(writeBenchmarkScript(settings, boxes_));
+    EXPECT_FALSE(writeBenchmarkScript(settings, boxes_, kCmdReader));
     EXPECT_EQ(boxes_.shown, std::vector<ShownMessage>{kCouldNotWrite});
     EXPECT_EQ(settings.scriptName, (dir_ / "no such directory" / "run.bat").string());
 }
@@ -325,14 +337,14 @@ TEST_F(ScriptFileTest, RemovesAScriptThatDidNotFitOnTheDisk) {
     BenchmarkSettings settings = exampleSettings();
     settings.scriptName = script.string();
     boxes_.answers = {msg::kYes};  // the link opens for reading, so it counts as existing
-    EXPECT_FALSE(writeBenchmarkScript(settings, boxes_));
+    EXPECT_FALSE(writeBenchmarkScript(settings, boxes_, kCmdReader));
     ASSERT_EQ(boxes_.shown.size(), 2u);
     EXPECT_EQ(boxes_.shown[1], kCouldNotWrite);
     EXPECT_FALSE(fs::exists(fs::symlink_status(script)));
 }
 #endif
 
-TEST(CmdLiteral, EscapesWhatTheInterpreterWouldTakeAsItsOwn) {
+TEST(DemoLineName, CmdEscapesWhatItWouldTakeAsItsOwn) {
     const std::pair<std::string, std::string> cases[] = {
         {"R&D", "R^&D"},
         {"100%", "100%%"},
@@ -346,16 +358,15 @@ TEST(CmdLiteral, EscapesWhatTheInterpreterWouldTakeAsItsOwn) {
          "a b c d e "},
         {"Test Rig", "Test Rig"},
         {"(Enter the name of your project here)", "(Enter the name of your project here)"},
-        {"caf\xe9 #1 = ok!", "caf\xe9 #1 = ok!"},
+        {"caf\xe9 #1 = ok!", "caf\x82 #1 = ok!"},  // in the console code page
         {"", ""},
     };
-    for (const auto& [name, literal] : cases) EXPECT_EQ(cmdLiteral(name), literal) << name;
+    for (const auto& [name, literal] : cases)
+        EXPECT_EQ(nameOnDemoLine(name, kCmdReader, kNoLimit).written, literal) << name;
 }
 
 // COMMAND.COM reads "%%" as one byte and has no escapes; cmd keeps its own rules.
 TEST(DemoLineName, EachInterpreterGetsANameItCarries) {
-    constexpr auto kCmd = BatchInterpreter::kCmd;
-    constexpr auto k9x = BatchInterpreter::kCommandCom;
     const std::string worked = "1024x768@32";
     const std::string allScenes = " -f 1 -g 128 -s 1,2,3,4,5,6,7,8,9,10,11,12 -d 0 -n ";
     // 102 bytes besides the name: 25 characters fit on a COMMAND.COM line.
@@ -391,24 +402,23 @@ TEST(DemoLineName, EachInterpreterGetsANameItCarries) {
         {defaultName, k9x, {"640x480@16", worked}, at640, true},
         {"x", k9x, {huge}, atHuge, true},
         {"a|b", k9x, {}, "", false},
-#ifdef _WIN32
         // Code page 1252 to 437: "‹" and "›" become "<" and ">", "‰" becomes "%".
         {"\x8bx\x9b", k9x, {worked}, at1024(" x "), true},
         {"\x8bx\x9b", kCmd, {worked}, at1024("^<x^>"), false},
         {"99\x89", k9x, {worked}, at1024("99%%"), false},
         {"99\x89", kCmd, {worked}, at1024("99%%"), false},
-#endif
     };
     for (const auto& c : cases) {
         const std::string row = c.name + (c.line == k9x ? " on COMMAND.COM" : " on cmd");
         BenchmarkSettings settings = withTokens(exampleSettings(), c.tokens);
         settings.scenes.fill(1);
         settings.projectName = c.name;
-        const std::string text = benchmarkScriptText(settings, c.line);
+        const ScriptReader reader{c.line, kWestern};
+        const std::string text = benchmarkScriptText(settings, reader);
         const auto demoLines = linesStartingWith(text, "start /w");
         ASSERT_EQ(demoLines.size(), c.tokens.size()) << row;
         EXPECT_EQ(demoLines.empty() ? "" : demoLines[0], c.firstDemoLine) << row;
-        const DemoLineName name = demoLineName(settings, c.line);
+        const DemoLineName name = demoLineName(settings, reader);
         EXPECT_EQ(name.redirectionsBlanked || name.cut, c.asks) << row;
         const bool nameLeft = !(name.cut && name.keptCharacters == 0);
         for (std::string line : demoLines) {
@@ -419,8 +429,55 @@ TEST(DemoLineName, EachInterpreterGetsANameItCarries) {
                 EXPECT_LE(line.size(), kCommandComLineLimit) << row;
             }
         }
-        const auto other = c.line == k9x ? kCmd : k9x;
+        const ScriptReader other{c.line == k9x ? kCmd : k9x, kWestern};
         EXPECT_EQ(withoutDemoLines(text), withoutDemoLines(benchmarkScriptText(settings, other)))
             << row;
     }
+}
+
+// Japanese Windows: a second byte alone would read as "\\" (ソ 83 5C, 表 95 5C),
+// "^" (タ 83 5E) or "|" (ポ 83 7C); within its character it is none of them.
+TEST(DemoLineName, ATwoByteCharacterStandsWholeOnBothLines) {
+    const std::string so = "\x83\x5c", ta = "\x83\x5e", po = "\x83\x7c", hyo = "\x95\x5c";
+    const std::string lead = "\x83";
+    const std::string between =
+        po + "&" + ta + "|" + so + "<" + hyo + ">" + po + "^" + ta + "%" + so;
+    const struct {
+        std::string name;
+        BatchInterpreter line;
+        std::string written;
+    } cases[] = {
+        {po + ta + so, kCmd, po + ta + so},
+        {po + ta + so, k9x, po + ta + so},
+        {"a" + ta + " b" + hyo + "c" + po, kCmd, "a" + ta + " b" + hyo + "c" + po},
+        {between, kCmd,
+         po + "^&" + ta + "^|" + so + "^<" + hyo + "^>" + po + "^^" + ta + "%%" + so},
+        {between, k9x, po + "&" + ta + " " + so + " " + hyo + " " + po + "^" + ta + "%%" + so},
+        {"\"" + po + "&" + ta + "\"&" + so, kCmd, "\"" + po + "&" + ta + "\"^&" + so},
+        // A lead byte with nothing to pair with would take the "-" after the name.
+        {"end" + lead, kCmd, "end "},
+        {"end" + lead, k9x, "end "},
+        {lead + "\t" + ta, kCmd, "  " + ta},
+        {lead + "\t" + ta, k9x, "  " + ta},
+    };
+    for (const auto& c : cases) {
+        const ScriptReader reader{c.line, kJapanese};
+        EXPECT_EQ(nameOnDemoLine(c.name, reader, kNoLimit).written, c.written)
+            << c.name << (c.line == k9x ? " on COMMAND.COM" : " on cmd");
+    }
+}
+
+// 25 bytes of name fit on a COMMAND.COM line with all scenes at 1024x768@32:
+// twelve two-byte characters, the thirteenth would be cut in two.
+TEST(DemoLineName, CommandComCutsBetweenTwoByteCharacters) {
+    const std::string ta = "\x83\x5e";
+    BenchmarkSettings settings = withTokens(exampleSettings(), {"1024x768@32"});
+    settings.scenes.fill(1);
+    settings.projectName.clear();
+    for (int i = 0; i < 13; ++i) settings.projectName += ta;
+    const DemoLineName name = demoLineName(settings, {k9x, kJapanese});
+    EXPECT_TRUE(name.cut);
+    EXPECT_EQ(name.keptCharacters, 12u);
+    EXPECT_EQ(name.written.size(), 24u);
+    EXPECT_EQ(name.written.substr(22), ta);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/TextFile.h"
+#include "fakes/FakeCodePages.h"
 #include "fakes/FakeServices.h"
 #include "settings/BenchmarkSettings.h"
 #include "settings/DemoConfig.h"
@@ -28,9 +29,10 @@ std::string header(int brightness, int savedIndex, const Scenes& scenes) {
 
 const Scenes kFileScenes{0, 2, 1, 0, 1, 1, 0, 255, 1, 0, 1, 3};
 
-BenchmarkSettings readFrom(const std::string& path, BenchmarkSettings settings = {}) {
+BenchmarkSettings readFrom(const std::string& path, BenchmarkSettings settings = {},
+                           const CodePages& codePages = FakeCodePages::westernEuropean()) {
     TextReader file(path);
-    readDemoConfig(file, settings);
+    readDemoConfig(file, settings, codePages);
     EXPECT_FALSE(file.isOpen()) << "the file is closed before returning";
     return settings;
 }
@@ -84,20 +86,37 @@ TEST(ReadDemoConfig, TakesTheBytesThatArrive) {
     }
 }
 
-TEST(ReadDemoConfig, KeepsTheFirst999BytesOfALongName) {
-    struct Case {
-        std::size_t tailLength;
-        std::size_t nameLength;
+// At most 999 bytes, and on Japanese Windows never the first half of a
+// two-byte character (ポ is 83 7C).
+TEST(ReadDemoConfig, KeepsTheFirst999BytesOfALongNameInWholeCharacters) {
+    const FakeCodePages western = FakeCodePages::westernEuropean();
+    const FakeCodePages japanese = FakeCodePages::japanese();
+    const auto letters = [](std::size_t length) {
+        std::string text;
+        for (std::size_t i = 0; i < length; ++i) text += static_cast<char>('a' + i % 26);
+        return text;
     };
-    const Case cases[] = {{998, 998}, {999, 999}, {1000, 999}, {5000, 999}};
-    ScratchDirectory dir;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.tailLength);
+    const auto po = [](std::size_t count) {
+        std::string text;
+        for (std::size_t i = 0; i < count; ++i) text += "\x83\x7c";
+        return text;
+    };
+    const struct {
+        const CodePages& codePages;
         std::string tail;
-        for (std::size_t i = 0; i < c.tailLength; ++i) tail += static_cast<char>('a' + i % 26);
+        std::string name;
+    } cases[] = {
+        {western, letters(998), letters(998)},    {western, letters(999), letters(999)},
+        {western, letters(1000), letters(999)},   {western, letters(5000), letters(999)},
+        {western, po(600), po(499) + "\x83"},     {japanese, po(600), po(499)},
+        {japanese, "a" + po(600), "a" + po(499)}, {japanese, po(499) + "\x83", po(499) + "\x83"},
+    };
+    ScratchDirectory dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tail.size());
         const std::string path = dir.file("rumo11.cfg");
-        std::ofstream(path, std::ios::binary) << header(1, 2, kFileScenes) << tail;
-        EXPECT_EQ(readFrom(path).projectName, tail.substr(0, c.nameLength));
+        std::ofstream(path, std::ios::binary) << header(1, 2, kFileScenes) << c.tail;
+        EXPECT_EQ(readFrom(path, {}, c.codePages).projectName, c.name);
     }
 }
 
@@ -148,7 +167,7 @@ TEST(ReadDemoConfig, UnopenedFileEmptiesOnlyTheName) {
     ScratchDirectory dir;
     TextReader file(dir.file("absent.cfg"));
     BenchmarkSettings settings;
-    readDemoConfig(file, settings);
+    readDemoConfig(file, settings, FakeCodePages::westernEuropean());
     EXPECT_EQ(settings.brightness, 128);
     EXPECT_EQ(settings.scenes, kDefaultScenes);
     EXPECT_EQ(settings.projectName, "");

@@ -164,12 +164,29 @@ TEST(GenerateScript, ReadsTheNameBoxesButNotTheHiddenEdits) {
     EXPECT_EQ(h.window.itemText(IDC_GRAY_LEVEL), "169");
 }
 
+// Whatever the box holds (a set text passes its limit; under Wine typing
+// counts characters), the name kept has at most 999 bytes, in whole
+// characters: on Japanese Windows ポ is 83 7C.
 TEST(GenerateScript, AProjectNameIsCutAtTheLengthTheDemoKeeps) {
-    DialogHarness h;
-    ASSERT_TRUE(h.start());
-    h.window.type(IDC_PROJECT_NAME, std::string(5000, 'n'));
-    h.window.click(IDC_GENERATE_SCRIPT);
-    EXPECT_EQ(h.settings.projectName, std::string(999, 'n'));
+    std::string po;
+    for (int i = 0; i < 600; ++i) po += "\x83\x7c";
+    const struct {
+        FakeCodePages codePages;
+        std::string boxText;
+        std::string kept;
+    } cases[] = {
+        {FakeCodePages::westernEuropean(), std::string(5000, 'n'), std::string(999, 'n')},
+        {FakeCodePages::japanese(), po, po.substr(0, 998)},
+        {FakeCodePages::japanese(), "a" + po, "a" + po.substr(0, 998)},
+    };
+    for (const auto& c : cases) {
+        DialogHarness h;
+        h.codePages = c.codePages;
+        ASSERT_TRUE(h.start());
+        h.window.setItemText(IDC_PROJECT_NAME, c.boxText);
+        h.window.click(IDC_GENERATE_SCRIPT);
+        EXPECT_EQ(h.settings.projectName, c.kept);
+    }
 }
 
 // On Windows 95, 98 and ME a name that COMMAND.COM cannot carry is asked about

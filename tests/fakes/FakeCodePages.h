@@ -1,0 +1,62 @@
+// The code pages of two kinds of Windows, as far as the tests need them:
+// - Western European: Windows 1252 and console 437, which put the same
+//   letters at other bytes (é is E9 and 82) and turn some characters into
+//   operators on the way (‰ ‹ › become % < >), as the system's best fit does;
+// - Japanese: 932 for both, whose lead bytes are 81-9F and E0-FC.
+#pragma once
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "platform/CodePages.h"
+
+class FakeCodePages : public CodePages {
+   public:
+    static FakeCodePages westernEuropean() { return FakeCodePages(false); }
+    static FakeCodePages japanese() { return FakeCodePages(true); }
+
+    std::string windowsToConsole(const std::string& text) const override {
+        return doubleByte_ ? text : mapped(text, false);
+    }
+    std::string consoleToWindows(const std::string& text) const override {
+        return doubleByte_ ? text : mapped(text, true);
+    }
+    bool isWindowsLeadByte(char c) const override { return isLeadByte(c); }
+    bool isConsoleLeadByte(char c) const override { return isLeadByte(c); }
+
+   private:
+    explicit FakeCodePages(bool doubleByte) : doubleByte_(doubleByte) {}
+
+    bool isLeadByte(char c) const {
+        const auto value = static_cast<unsigned char>(c);
+        return doubleByte_ &&
+               ((value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC));
+    }
+
+    // ASCII stays; the letters below move; anything else has no form: "?".
+    static std::string mapped(const std::string& text, bool toWindows) {
+        // {Windows 1252, console 437}: é ü ë ñ Ü ß
+        static constexpr std::array<std::pair<unsigned char, unsigned char>, 6> kLetters{
+            {{0xE9, 0x82}, {0xFC, 0x81}, {0xEB, 0x89}, {0xF1, 0xA4}, {0xDC, 0x9A}, {0xDF, 0xE1}}};
+        // Windows 1252 only, by best fit: ‰ ‹ ›
+        static constexpr std::array<std::pair<unsigned char, char>, 3> kBestFit{
+            {{0x89, '%'}, {0x8B, '<'}, {0x9B, '>'}}};
+        std::string out;
+        for (char c : text) {
+            const auto value = static_cast<unsigned char>(c);
+            char converted = value < 0x80 ? c : '?';
+            for (const auto& [windows, console] : kLetters) {
+                if (value == (toWindows ? console : windows))
+                    converted = static_cast<char>(toWindows ? windows : console);
+            }
+            for (const auto& [windows, console] : kBestFit) {
+                if (!toWindows && value == windows) converted = console;
+            }
+            out += converted;
+        }
+        return out;
+    }
+
+    bool doubleByte_;
+};
