@@ -189,6 +189,80 @@ void accentedProjectNameReachesDemoAsTyped(const CaseContext& context) {
     session.closeWithCancel();
 }
 
+// Names typed on Japanese, Chinese and Korean Windows, in the Windows code
+// page the program and the driver share. Each holds two-byte characters whose
+// second byte alone reads as "|", "^" and "\\" (none exist in Korean's),
+// first, in the middle and last; the cmd name has cmd's operators between
+// them, the COMMAND.COM one only what that line carries.
+struct DoubleByteNames {
+    std::string cmdLine;
+    std::string commandComLine;
+    std::string character;  // a two-byte character of the code page
+};
+
+DoubleByteNames doubleByteNames() {
+    struct Characters {
+        std::string bar, caret, backslash, word;
+    };
+    Characters c;
+    switch (GetACP()) {
+        case 932:  // ポ タ ソ; データ
+            c = {"\x83\x7c", "\x83\x5e", "\x83\x5c", "\x83\x66\x81\x5b\x83\x5e"};
+            break;
+        case 936:  // 億 僞 僜; 数据
+            c = {"\x83\x7c", "\x83\x5e", "\x83\x5c", "\xca\xfd\xbe\xdd"};
+            break;
+        case 950:  // 咽 乞 么; 資料
+            c = {"\xab\x7c", "\xa4\x5e", "\xa4\x5c", "\xb8\xea\xae\xc6"};
+            break;
+        default:  // 949: 한 국 어; 자료
+            c = {"\xc7\xd1", "\xb1\xb9", "\xbe\xee", "\xc0\xda\xb7\xe1"};
+            break;
+    }
+    const std::string all = c.bar + c.caret + c.backslash;
+    return {all + " R&D " + c.caret + "|" + c.backslash + "<x>" + c.bar + "^" + c.word + " 100%" +
+                c.backslash,
+            all + " " + c.word + c.caret + " 100% (" + c.bar + ")" + c.backslash, c.bar};
+}
+
+void doubleByteProjectNameReachesDemoAsTyped(const CaseContext& context) {
+    Session session(context);
+    const DoubleByteNames names = doubleByteNames();
+    generateAndRunWithProjectName(session,
+                                  context.commandComLine ? names.commandComLine : names.cmdLine);
+    session.closeWithCancel();
+}
+
+// 999 two-byte characters in the name box: the program keeps 999 bytes at the
+// most, and cuts between characters; COMMAND.COM's line keeps less, asked
+// about, and cuts between characters too.
+void doubleByteProjectNameCutBetweenCharacters(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    const std::string character = doubleByteNames().character;
+    std::string typed;
+    for (int i = 0; i < 999; ++i) typed += character;
+    dialog.setText(IDC_PROJECT_NAME, typed);
+    expected::ScriptRun run = defaultRun(dialog);
+    const std::string& token = run.tokens[0];
+    const std::size_t lineWithoutName =
+        ("start /w rumo1.1a.exe -b -r " + token + " -f 1 -g 128 -s 1,2,3,4 -d 0 -n -" + token)
+            .size();
+    const std::size_t kept = context.commandComLine ? (127 - lineWithoutName) / 2 : 499;
+    run.projectName = typed.substr(0, 2 * kept);
+    dialog.postClick(IDOK);
+    if (context.commandComLine) {
+        const std::string question =
+            expected::commandComQuestion(false, static_cast<int>(kept), run.projectName);
+        expectBoxAndAnswer(dialog, question, kQuestionStyle, IDYES);
+    }
+    expectNoBox(session.program(), "after \"Generate and run\"");
+    waitForScriptToFinish(session, 1);
+    expectScript(session.file("SLscript.bat"), run);
+    expectDemoCalls(session, run);
+    session.closeWithCancel();
+}
+
 // Enter in the script name box with "run" typed and run.bat there: the overwrite
 // question takes the focus from the box, and still run.bat is the file asked
 // about, written and started.
@@ -471,5 +545,9 @@ std::vector<E2eCase> commandCases() {
          ScriptLine::kCommandComOnly},
         {"command_com_asks_before_cutting_a_long_name", commandComAsksBeforeCuttingALongName,
          ScriptLine::kCommandComOnly},
+        {"double_byte_project_name_reaches_demo_as_typed", doubleByteProjectNameReachesDemoAsTyped,
+         ScriptLine::kEither, kNeedsDoubleByteCodePage},
+        {"double_byte_project_name_cut_between_characters",
+         doubleByteProjectNameCutBetweenCharacters, ScriptLine::kEither, kNeedsDoubleByteCodePage},
     };
 }

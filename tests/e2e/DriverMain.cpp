@@ -94,6 +94,8 @@ int main(int argc, char** argv) {
         binaryType == SCS_64BIT_BINARY) {
         placeInstallValueAlsoIn64BitView();
     }
+    CPINFO codePage = {};
+    const bool doubleByte = GetCPInfo(CP_ACP, &codePage) && codePage.MaxCharSize == 2;
     int passed = 0, failed = 0, number = 0;
     for (const E2eCase& c : allCases()) {
         ++number;
@@ -104,6 +106,10 @@ int main(int argc, char** argv) {
             context.commandComLine ? ScriptLine::kCommandComOnly : ScriptLine::kCmdOnly;
         if (c.line != ScriptLine::kEither && c.line != line) {
             report.line("SKIP " + std::string(c.name) + ": about the other interpreter's scripts");
+            continue;
+        }
+        if (c.needsDoubleByteCodePage && !doubleByte) {
+            report.line("SKIP " + std::string(c.name) + ": needs a double-byte code page");
             continue;
         }
         char directory[16];

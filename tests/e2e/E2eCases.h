@@ -8,10 +8,15 @@
 // Which scripts a case is about: most hold on either interpreter's line.
 enum class ScriptLine { kEither, kCmdOnly, kCommandComOnly };
 
+// Cases about Japanese, Chinese and Korean Windows run only where Wine's
+// locale gives the program a double-byte code page.
+constexpr bool kNeedsDoubleByteCodePage = true;
+
 struct E2eCase {
     const char* name;
     void (*run)(const CaseContext& context);
     ScriptLine line = ScriptLine::kEither;
+    bool needsDoubleByteCodePage = false;
 };
 
 std::vector<E2eCase> startUpCases();
