@@ -11,8 +11,10 @@
 class ScriptGenApp {
    public:
     int initInstance(HINSTANCE instance) {
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
+        // Registers the trackbar; every COMCTL32 has it, Windows 95's first one
+        // (4.00) included, which lacks InitCommonControlsEx. The manifest asks
+        // for no Common Controls 6, under which this would register nothing.
+        InitCommonControls();
 
         RegistryInstallPath registry;
         Win32WorkingDirectory workingDirectory;

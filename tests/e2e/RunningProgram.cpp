@@ -42,6 +42,12 @@ bool RunningProgram::waitForExit(Milliseconds timeout) const {
     return WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
 }
 
+DWORD RunningProgram::exitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
 bool RunningProgram::terminateIfRunning() {
     if (hasExited()) return false;
     TerminateProcess(process_, 99);

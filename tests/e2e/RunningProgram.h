@@ -21,6 +21,8 @@ class RunningProgram {
     DWORD processId() const { return processId_; }
     bool hasExited() const;
     bool waitForExit(Milliseconds timeout) const;
+    // Once it has ended.
+    DWORD exitCode() const;
     // Ends the program and everything it started; true when it had to.
     bool terminateIfRunning();
 

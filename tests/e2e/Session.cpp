@@ -15,6 +15,8 @@ void expectProgramEnds(RunningProgram& program, const std::string& after) {
         program.terminateIfRunning();
         fail("the program still ran " + after);
     }
+    // Its static destructors and exit functions ran without a fault.
+    expectEqual(program.exitCode(), 0, "the program's exit code " + after);
 }
 
 Session::Session(const CaseContext& context, const StartFiles& files)
