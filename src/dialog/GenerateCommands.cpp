@@ -67,7 +67,8 @@ bool ScriptGenDialog::prepareBenchmarkScript(BatchInterpreter interpreter) {
     gatherSelectedResolutions();
     const ScriptReader reader{interpreter, services_.codePages};
     if (userDeclinesChangedName(settings_, reader, *window_)) return false;
-    return writeBenchmarkScript(settings_, *window_, reader);
+    WriteReporter reporter = writeReporter();
+    return writeBenchmarkScript(settings_, reporter, reader);
 }
 
 void ScriptGenDialog::generateScript() {

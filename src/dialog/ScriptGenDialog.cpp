@@ -1,6 +1,7 @@
 #include "dialog/ScriptGenDialog.h"
 
 #include "about/Disclaimer.h"
+#include "app/AdministratorOffer.h"
 #include "app/InstallPath.h"
 #include "common/TextFile.h"
 #include "platform/Notifications.h"
@@ -101,8 +102,13 @@ bool ScriptGenDialog::onInitDialog(DialogWindow& window) {
         return false;
     }
     services_.workingDirectory.change(settings_.installationPath);
+    if (startedAgainAsAdministrator()) {
+        OnCancel();
+        return false;
+    }
     TextReader demoConfig("rumo11.cfg");
-    createResultsPageIfMissing(window);
+    WriteReporter reporter = writeReporter();
+    createResultsPageIfMissing(reporter);
     if (demoConfig.isOpen()) readDemoConfig(demoConfig, settings_, services_.codePages);
 
     updateData(false);  // the base initialisation's load, which also attaches
@@ -119,6 +125,16 @@ bool ScriptGenDialog::onInitDialog(DialogWindow& window) {
     lockRequiredScenes();
     updateData(false);
     return true;
+}
+
+bool ScriptGenDialog::startedAgainAsAdministrator() {
+    return ::startedAgainAsAdministrator(*window_, services_.writeFailures,
+                                         services_.administratorRights,
+                                         services_.startedByAdministratorOffer);
+}
+
+WriteReporter ScriptGenDialog::writeReporter() {
+    return {*window_, services_.writeFailures, services_.administratorRights};
 }
 
 void ScriptGenDialog::addAboutToSystemMenu() {
@@ -172,6 +188,9 @@ void ScriptGenDialog::OnCancel() { window_->endDialog(command::kCancel); }
 
 void ScriptGenDialog::showAboutDialog() { window_->runAboutDialog(disclaimerText()); }
 
-void ScriptGenDialog::clearResults() { clearResultsPage(*window_); }
+void ScriptGenDialog::clearResults() {
+    WriteReporter reporter = writeReporter();
+    clearResultsPage(reporter);
+}
 
 void ScriptGenDialog::viewResults() { viewResultsPage(services_.launcher); }

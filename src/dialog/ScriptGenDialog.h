@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/WriteReporter.h"
 #include "display/ColorListBox.h"
 #include "platform/CodePages.h"
 #include "platform/DialogWindow.h"
@@ -20,6 +21,10 @@ struct DialogServices {
     ProcessLauncher& launcher;
     ScriptHost& scriptHost;
     const CodePages& codePages;
+    WriteFailures& writeFailures;
+    AdministratorRights& administratorRights;
+    // Started by its own offer to start again as administrator: never asks again.
+    bool startedByAdministratorOffer = false;
 };
 
 class ScriptGenDialog {
@@ -58,6 +63,7 @@ class ScriptGenDialog {
     void updateData(bool save);
 
     // Start-up.
+    bool startedAgainAsAdministrator();
     void addAboutToSystemMenu();
     void copyChecksFromSettings();
 
@@ -86,6 +92,7 @@ class ScriptGenDialog {
     void showGrayLevel(int brightness);
 
     // Commands.
+    WriteReporter writeReporter();
     bool prepareBenchmarkScript(BatchInterpreter interpreter);
     void generateScript();
     void OnOK();

@@ -45,6 +45,11 @@ class DialogWindow : public MessageBoxes {
     // Runs the About dialog modally with the given disclaimer in its edit box.
     virtual void runAboutDialog(const std::string& disclaimer) = 0;
 
+    // Starts this program again as administrator, with these arguments, the
+    // system's prompt owned by this window. False when the user declined the
+    // prompt or the start failed.
+    virtual bool startAgainAsAdministrator(const std::string& arguments) = 0;
+
     // Ends the modal run with this result (IDOK 1, IDCANCEL 2).
     virtual void endDialog(int result) = 0;
 };

@@ -55,3 +55,44 @@ class ScriptHost {
     // when the file has none.
     virtual std::string shortName(const std::string& fileName) = 0;
 };
+
+// Why a file could not be written, as far as it tells the user what to do.
+enum class WriteFault {
+    kAccessDenied,    // only administrators may change the folder
+    kReadOnlyFile,    // an existing file with the read-only attribute
+    kFolderInTheWay,  // a folder has the file's name
+    kCdRom,           // a CD-ROM refuses every new file
+    kWriteProtected,  // a write-protected disk
+    kInUse,           // another program holds the file open
+    kDiskFull,
+    kOther,  // anything else: the system's own words
+};
+
+struct WriteFailure {
+    WriteFault fault = WriteFault::kOther;
+    std::string file;        // the file's full path
+    std::string folder;      // the folder that holds it
+    std::string systemText;  // the system's text for the error
+};
+
+class WriteFailures {
+   public:
+    virtual ~WriteFailures() = default;
+    // Why opening or closing that file for writing failed; asked straight
+    // after the failure, before anything else has reached the system.
+    virtual WriteFailure lastFailure(const std::string& fileName) = 0;
+    // Whether the working directory takes a new file, by creating one that is
+    // gone when closed, even when the program is killed; nothing when it does.
+    virtual std::optional<WriteFailure> probeWorkingDirectory() = 0;
+};
+
+class AdministratorRights {
+   public:
+    virtual ~AdministratorRights() = default;
+    // The NT line; Windows 95, 98 and ME have no file permissions.
+    virtual bool hasFilePermissions() = 0;
+    // Windows 2000 and later can start a program as another account.
+    virtual bool canStartAsAdministrator() = 0;
+    // Elevated, or a member of the Administrators group where there is no UAC.
+    virtual bool isAdministrator() = 0;
+};

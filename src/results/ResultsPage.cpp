@@ -87,24 +87,24 @@ std::string emptyResultsPageText() {
            sceneThumbnailRow() + pageFooter();
 }
 
-bool writeEmptyResultsPage(MessageBoxes& boxes, const std::string& path) {
+bool writeEmptyResultsPage(WriteReporter& reporter, const std::string& path) {
     TextWriter page(path);
     if (page.isOpen()) {
         page.write(emptyResultsPageText());
         if (page.close()) return true;
     }
     // A page that could not be written whole is as useless as one never opened.
-    boxes.tell(kCantWriteMessage, msg::kStop);
+    reporter.tellFailed(kCantWriteMessage, path);
     return false;
 }
 
-void createResultsPageIfMissing(MessageBoxes& boxes, const std::string& path) {
-    if (!canOpenForReading(path)) writeEmptyResultsPage(boxes, path);
+void createResultsPageIfMissing(WriteReporter& reporter, const std::string& path) {
+    if (!canOpenForReading(path)) writeEmptyResultsPage(reporter, path);
 }
 
-void clearResultsPage(MessageBoxes& boxes, const std::string& path) {
-    if (boxes.tell(kClearQuestion, msg::kQuestion) != msg::kYes) return;
-    if (writeEmptyResultsPage(boxes, path)) boxes.tell(kClearedMessage, msg::kInfo);
+void clearResultsPage(WriteReporter& reporter, const std::string& path) {
+    if (reporter.boxes().tell(kClearQuestion, msg::kQuestion) != msg::kYes) return;
+    if (writeEmptyResultsPage(reporter, path)) reporter.boxes().tell(kClearedMessage, msg::kInfo);
 }
 
 void viewResultsPage(ProcessLauncher& launcher) { launcher.start(kViewCommand); }

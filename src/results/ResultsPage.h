@@ -4,21 +4,21 @@
 
 #include <string>
 
-#include "common/MessageBoxes.h"
+#include "common/WriteReporter.h"
 #include "platform/Ports.h"
 
 // The whole page as the program writes it: one line, no line feed anywhere.
 std::string emptyResultsPageText();
 
-// Writes the empty page; on failure tells the user and returns false.
-bool writeEmptyResultsPage(MessageBoxes& boxes, const std::string& path = "results.htm");
+// Writes the empty page; on failure tells the user why and returns false.
+bool writeEmptyResultsPage(WriteReporter& reporter, const std::string& path = "results.htm");
 
 // Start-up: writes the empty page only when the file does not open for
 // reading; an existing page, whatever it holds, is left alone.
-void createResultsPageIfMissing(MessageBoxes& boxes, const std::string& path = "results.htm");
+void createResultsPageIfMissing(WriteReporter& reporter, const std::string& path = "results.htm");
 
 // "Clear Results": asks first, rewrites the page on Yes and confirms.
-void clearResultsPage(MessageBoxes& boxes, const std::string& path = "results.htm");
+void clearResultsPage(WriteReporter& reporter, const std::string& path = "results.htm");
 
 // "View Results": lets the shell show the page; a failure to start is not reported.
 void viewResultsPage(ProcessLauncher& launcher);

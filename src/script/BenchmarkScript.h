@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "common/MessageBoxes.h"
+#include "common/WriteReporter.h"
 #include "platform/Ports.h"
 #include "script/DemoLineName.h"
 #include "settings/BenchmarkSettings.h"
@@ -34,9 +34,9 @@ std::string benchmarkScriptText(const BenchmarkSettings& settings, const ScriptR
 void writeBenchmarkScriptText(TextWriter& file, const BenchmarkSettings& settings,
                               const ScriptReader& reader);
 
-// Applies the ".bat" rule to settings.scriptName, asks before overwriting an
-// existing file and writes the script. False when the user declined or the
-// file could not be written; the user has been told by then, and a partly
-// written file has been removed.
-bool writeBenchmarkScript(BenchmarkSettings& settings, MessageBoxes& boxes,
+// Applies the ".bat" rule to settings.scriptName, refuses a name that is no
+// file name on Windows, asks before overwriting an existing file and writes
+// the script. False when the user declined or the file could not be written;
+// the user has been told why by then, and a partly written file has been removed.
+bool writeBenchmarkScript(BenchmarkSettings& settings, WriteReporter& reporter,
                           const ScriptReader& reader);

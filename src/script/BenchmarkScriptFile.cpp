@@ -2,6 +2,7 @@
 
 #include "common/TextFile.h"
 #include "script/BenchmarkScript.h"
+#include "script/ScriptFileName.h"
 
 namespace {
 constexpr char kBatExtension[] = ".bat";
@@ -31,17 +32,23 @@ bool userDeclinesOverwrite(const std::string& scriptName, MessageBoxes& boxes) {
 }
 
 bool writeScriptFile(const std::string& scriptName, const BenchmarkSettings& settings,
-                     MessageBoxes& boxes, const ScriptReader& reader) {
-    if (canOpenForReading(scriptName) && userDeclinesOverwrite(scriptName, boxes)) return false;
+                     WriteReporter& reporter, const ScriptReader& reader) {
+    const std::string refusal = scriptNameRefusal(scriptName, reader.codePages);
+    if (!refusal.empty()) {
+        reporter.tellRefused(kCouldNotWrite, refusal);
+        return false;
+    }
+    if (canOpenForReading(scriptName) && userDeclinesOverwrite(scriptName, reporter.boxes()))
+        return false;
     TextWriter file(scriptName);
     if (!file.isOpen()) {
-        boxes.tell(kCouldNotWrite, msg::kStop);
+        reporter.tellFailed(kCouldNotWrite, scriptName);
         return false;
     }
     writeBenchmarkScriptText(file, settings, reader);
     if (!file.close()) {
         // A half-written script (a full disk) would run a wrong series of tests.
-        boxes.tell(kCouldNotWrite, msg::kStop);
+        reporter.tellFailed(kCouldNotWrite, scriptName);
         std::remove(scriptName.c_str());
         return false;
     }
@@ -53,11 +60,11 @@ void applyBatExtensionRule(std::string& scriptName) {
     if (!endsWithBatExtension(scriptName)) scriptName += kBatExtension;
 }
 
-bool writeBenchmarkScript(BenchmarkSettings& settings, MessageBoxes& boxes,
+bool writeBenchmarkScript(BenchmarkSettings& settings, WriteReporter& reporter,
                           const ScriptReader& reader) {
     applyBatExtensionRule(settings.scriptName);
     const std::string scriptName = settings.scriptName;
-    const bool written = writeScriptFile(scriptName, settings, boxes, reader);
+    const bool written = writeScriptFile(scriptName, settings, reporter, reader);
     // A message box takes the focus, and the name box's focus loss then stores
     // the name as typed, without ".bat": the record keeps the name asked about
     // and written, which is the one "Generate and run" starts.

@@ -4,13 +4,14 @@
 // commctrl.h needs windows.h first
 #include <commctrl.h>
 
+#include "app/AdministratorOffer.h"
 #include "dialog/ScriptGenDialog.h"
 #include "win32/MainDialogProcedure.h"
 #include "win32/Win32Services.h"
 
 class ScriptGenApp {
    public:
-    int initInstance(HINSTANCE instance) {
+    int initInstance(HINSTANCE instance, const char* commandLine) {
         // Registers the trackbar; every COMCTL32 has it, Windows 95's first one
         // (4.00) included, which lacks InitCommonControlsEx. The manifest asks
         // for no Common Controls 6, under which this would register nothing.
@@ -22,8 +23,12 @@ class ScriptGenApp {
         Win32ProcessLauncher launcher;
         Win32ScriptHost scriptHost;
         Win32CodePages codePages;
-        ScriptGenDialog dialog(theBenchmarkSettings, {registry, workingDirectory, displayModes,
-                                                      launcher, scriptHost, codePages});
+        Win32WriteFailures writeFailures;
+        Win32AdministratorRights administratorRights;
+        ScriptGenDialog dialog(theBenchmarkSettings,
+                               {registry, workingDirectory, displayModes, launcher, scriptHost,
+                                codePages, writeFailures, administratorRights,
+                                startedByAdministratorOffer(commandLine ? commandLine : "")});
         runMainDialog(instance, dialog);
         return 0;
     }
@@ -33,6 +38,6 @@ namespace {
 ScriptGenApp theApp;
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    return theApp.initInstance(instance);
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    return theApp.initInstance(instance, commandLine);
 }

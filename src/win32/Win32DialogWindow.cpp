@@ -1,6 +1,7 @@
 #include "win32/Win32DialogWindow.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "win32/AboutDialog.h"
 #include "win32/Win32ColorListBox.h"
@@ -108,6 +109,24 @@ void Win32DialogWindow::setWindowIcons() {
 void Win32DialogWindow::runAboutDialog(const std::string& disclaimer) {
     AboutDialog about(disclaimer);
     about.run(dialog_);
+}
+
+// "runas" shows the UAC prompt on Vista and later and the "Run As" dialog on
+// 2000 and XP, owned by the dialog so that it comes up in front. The new copy
+// finds the installation folder in the registry, as every start does.
+bool Win32DialogWindow::startAgainAsAdministrator(const std::string& arguments) {
+    char program[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    SHELLEXECUTEINFOA start = {};
+    start.cbSize = sizeof start;
+    start.fMask = SEE_MASK_FLAG_NO_UI;  // a declined prompt needs no second message
+    start.hwnd = dialog_;
+    start.lpVerb = "runas";
+    start.lpFile = program;
+    start.lpParameters = arguments.c_str();
+    start.nShow = SW_SHOWNORMAL;
+    return ShellExecuteExA(&start) != FALSE;
 }
 
 void Win32DialogWindow::endDialog(int result) { EndDialog(dialog_, result); }

@@ -32,6 +32,20 @@ class Win32ScriptHost : public ScriptHost {
     std::string shortName(const std::string& fileName) override;
 };
 
+// Windows errors turned into what the user can act on.
+class Win32WriteFailures : public WriteFailures {
+   public:
+    WriteFailure lastFailure(const std::string& fileName) override;
+    std::optional<WriteFailure> probeWorkingDirectory() override;
+};
+
+class Win32AdministratorRights : public AdministratorRights {
+   public:
+    bool hasFilePermissions() override;
+    bool canStartAsAdministrator() override;
+    bool isAdministrator() override;
+};
+
 // The system's own code pages, with their lead-byte ranges read once.
 class Win32CodePages : public CodePages {
    public:

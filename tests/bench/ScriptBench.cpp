@@ -11,6 +11,7 @@
 #include <string>
 
 #include "fakes/FakeCodePages.h"
+#include "fakes/FakeServices.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "results/ResultsPage.h"
 #include "script/BenchmarkScript.h"
@@ -44,13 +45,16 @@ void writeLargestScript(benchmark::State& state) {
     const std::string path = temporaryPath("scriptgen_bench_largest.bat");
     const BenchmarkSettings prototype = largestScriptSettings(path);
     ScriptedMessageBoxes boxes;
+    FakeWriteFailures failures;
+    FakeAdministratorRights rights;
+    WriteReporter reporter{boxes, failures, rights};
     for (auto _ : state) {
         // From the second round on the file exists, as when the user generates
         // again; the overwrite question is answered Yes.
         boxes.shown.clear();
         boxes.answers.assign(1, msg::kYes);
         BenchmarkSettings settings = prototype;
-        if (!writeBenchmarkScript(settings, boxes, kCmdOnWesternWindows))
+        if (!writeBenchmarkScript(settings, reporter, kCmdOnWesternWindows))
             state.SkipWithError("script not written");
     }
     const auto bytes = static_cast<std::int64_t>(std::filesystem::file_size(path));
@@ -64,7 +68,10 @@ std::string largestScriptBytes() {
     const std::string path = temporaryPath("scriptgen_bench_bytes.bat");
     BenchmarkSettings settings = largestScriptSettings(path);
     ScriptedMessageBoxes boxes;
-    writeBenchmarkScript(settings, boxes, kCmdOnWesternWindows);
+    FakeWriteFailures failures;
+    FakeAdministratorRights rights;
+    WriteReporter reporter{boxes, failures, rights};
+    writeBenchmarkScript(settings, reporter, kCmdOnWesternWindows);
     std::ifstream file(path, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     std::remove(path.c_str());
@@ -91,8 +98,11 @@ BENCHMARK(plainWriteOfTheSameBytes)->Unit(benchmark::kMicrosecond);
 void writeResultsPage(benchmark::State& state) {
     const std::string path = temporaryPath("scriptgen_bench_results.htm");
     ScriptedMessageBoxes boxes;
+    FakeWriteFailures failures;
+    FakeAdministratorRights rights;
+    WriteReporter reporter{boxes, failures, rights};
     for (auto _ : state) {
-        if (!writeEmptyResultsPage(boxes, path)) state.SkipWithError("page not written");
+        if (!writeEmptyResultsPage(reporter, path)) state.SkipWithError("page not written");
     }
     std::remove(path.c_str());
 }

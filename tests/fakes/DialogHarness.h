@@ -18,11 +18,14 @@ struct DialogHarness {
     FakeLauncher launcher;
     FakeScriptHost scriptHost;
     FakeCodePages codePages = FakeCodePages::westernEuropean();
+    FakeWriteFailures writeFailures;
+    FakeAdministratorRights rights;
     FakeDialogWindow window;
-    ScriptGenDialog dialog{
-        settings, {registry, workingDirectory, displayModes, launcher, scriptHost, codePages}};
+    ScriptGenDialog dialog;
 
-    DialogHarness() {
+    explicit DialogHarness(bool startedByAdministratorOffer = false)
+        : dialog(settings, {registry, workingDirectory, displayModes, launcher, scriptHost,
+                            codePages, writeFailures, rights, startedByAdministratorOffer}) {
         registry.value = installation.pathText();
         displayModes.modes = {{640, 480, 16}, {800, 600, 16}, {1024, 768, 32}};
         window.attach(dialog);

@@ -154,4 +154,9 @@ void FakeDialogWindow::runAboutDialog(const std::string& disclaimer) {
     aboutShown.push_back(disclaimer);
 }
 
+bool FakeDialogWindow::startAgainAsAdministrator(const std::string& arguments) {
+    startedAsAdministrator.push_back(arguments);
+    return administratorStartSucceeds;
+}
+
 void FakeDialogWindow::endDialog(int result) { endResult = result; }

@@ -52,6 +52,35 @@ struct FakeScriptHost : ScriptHost {
     }
 };
 
+// Every failed write reports the failure set here, for the file asked about
+// when it names none; the probe finds what is set for it.
+struct FakeWriteFailures : WriteFailures {
+    WriteFailure failure{WriteFault::kOther, "", "C:\\Demo", "The system cannot find the path."};
+    std::optional<WriteFailure> probeFinds;
+    std::vector<std::string> asked;
+    int probes = 0;
+    WriteFailure lastFailure(const std::string& fileName) override {
+        asked.push_back(fileName);
+        WriteFailure told = failure;
+        if (told.file.empty()) told.file = fileName;
+        return told;
+    }
+    std::optional<WriteFailure> probeWorkingDirectory() override {
+        ++probes;
+        return probeFinds;
+    }
+};
+
+// Windows 2000 to 11 without administrator rights, unless set otherwise.
+struct FakeAdministratorRights : AdministratorRights {
+    bool filePermissions = true;
+    bool canStart = true;
+    bool administrator = false;
+    bool hasFilePermissions() override { return filePermissions; }
+    bool canStartAsAdministrator() override { return canStart; }
+    bool isAdministrator() override { return administrator; }
+};
+
 // Whole files, byte for byte.
 void writeBytes(const std::string& path, const std::string& bytes);
 std::string readBytes(const std::string& path);

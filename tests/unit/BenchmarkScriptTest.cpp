@@ -10,6 +10,7 @@
 
 #include "common/Product.h"
 #include "fakes/FakeCodePages.h"
+#include "fakes/FakeServices.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "script/BenchmarkScript.h"
 
@@ -24,7 +25,11 @@ const ScriptReader kCmdReader{kCmd, kWestern};
 constexpr auto kNoLimit = std::string::npos;
 
 const std::string kOverwriteQuestionEnd = "'\nfile already exists.\nOverwrite existing file?";
-const ShownMessage kCouldNotWrite{"Couldn't write to file.", product::kMessageTitle, 16};
+// The fake's words for any failure of that file.
+ShownMessage couldNotWrite(const std::string& file) {
+    return {"Couldn't write to file.\n\n" + file + "\nThe system cannot find the path.",
+            product::kMessageTitle, 16};
+}
 
 // The settings of the worked example in the demo contract: two resolutions, scenes 2, 4, 10.
 BenchmarkSettings exampleSettings() {
@@ -93,6 +98,9 @@ class ScriptFileTest : public ::testing::Test {
 
     fs::path dir_;
     ScriptedMessageBoxes boxes_;
+    FakeWriteFailures failures_;
+    FakeAdministratorRights rights_;
+    WriteReporter reporter_{boxes_, failures_, rights_};
 };
 }  // namespace
 
@@ -168,7 +176,7 @@ TEST_F(ScriptFileTest, WritesTheWorkedExampleByteForByte) {
 
     BenchmarkSettings settings = exampleSettings();
     settings.scriptName = pathOf("SLscript.bat");
-    ASSERT_TRUE(writeBenchmarkScript(settings, boxes_, kCmdReader));
+    ASSERT_TRUE(writeBenchmarkScript(settings, reporter_, kCmdReader));
     const std::string written = fileBytes(settings.scriptName);
     EXPECT_EQ(written, expected);
     EXPECT_EQ(written.substr(written.size() - 3), "\r\n\"");
@@ -293,7 +301,7 @@ TEST(BatExtensionRule, AppendsUnlessTheNameEndsInBatInAnyCase) {
 TEST_F(ScriptFileTest, StoresTheExtendedNameAndWritesThatFile) {
     BenchmarkSettings settings = exampleSettings();
     settings.scriptName = pathOf("run");
-    ASSERT_TRUE(writeBenchmarkScript(settings, boxes_, kCmdReader));
+    ASSERT_TRUE(writeBenchmarkScript(settings, reporter_, kCmdReader));
     EXPECT_EQ(settings.scriptName, pathOf("run.bat"));
     EXPECT_TRUE(fs::exists(dir_ / "run.bat"));
 }
@@ -303,7 +311,7 @@ TEST_F(ScriptFileTest, OverwritesAnExistingFileOnYes) {
     settings.scriptName = pathOf("old.bat");
     std::ofstream(settings.scriptName, std::ios::binary) << "old text";
     boxes_.answers = {msg::kYes};
-    ASSERT_TRUE(writeBenchmarkScript(settings, boxes_, kCmdReader));
+    ASSERT_TRUE(writeBenchmarkScript(settings, reporter_, kCmdReader));
     ASSERT_EQ(boxes_.shown.size(), 1u);
     EXPECT_EQ(boxes_.shown[0],
               (ShownMessage{"Warning: '" + settings.scriptName + kOverwriteQuestionEnd,
@@ -317,7 +325,7 @@ TEST_F(ScriptFileTest, LeavesAnExistingFileAloneOnNo) {
     const std::string old = "old\r\ntext\n";
     std::ofstream(pathOf("keep.bat"), std::ios::binary) << old;
     boxes_.answers = {msg::kNo};
-    EXPECT_FALSE(writeBenchmarkScript(settings, boxes_, kCmdReader));
+    EXPECT_FALSE(writeBenchmarkScript(settings, reporter_, kCmdReader));
     EXPECT_EQ(boxes_.shown.size(), 1u);
     EXPECT_EQ(fileBytes(pathOf("keep.bat")), old);
 }
@@ -325,8 +333,8 @@ TEST_F(ScriptFileTest, LeavesAnExistingFileAloneOnNo) {
 TEST_F(ScriptFileTest, ReportsANameThatCannotBeOpened) {
     BenchmarkSettings settings = exampleSettings();
     settings.scriptName = (dir_ / "no such directory" / "run").string();
-    EXPECT_FALSE(writeBenchmarkScript(settings, boxes_, kCmdReader));
-    EXPECT_EQ(boxes_.shown, std::vector<ShownMessage>{kCouldNotWrite});
+    EXPECT_FALSE(writeBenchmarkScript(settings, reporter_, kCmdReader));
+    EXPECT_EQ(boxes_.shown, std::vector<ShownMessage>{couldNotWrite(settings.scriptName)});
     EXPECT_EQ(settings.scriptName, (dir_ / "no such directory" / "run.bat").string());
 }
 
@@ -337,9 +345,9 @@ TEST_F(ScriptFileTest, RemovesAScriptThatDidNotFitOnTheDisk) {
     BenchmarkSettings settings = exampleSettings();
     settings.scriptName = script.string();
     boxes_.answers = {msg::kYes};  // the link opens for reading, so it counts as existing
-    EXPECT_FALSE(writeBenchmarkScript(settings, boxes_, kCmdReader));
+    EXPECT_FALSE(writeBenchmarkScript(settings, reporter_, kCmdReader));
     ASSERT_EQ(boxes_.shown.size(), 2u);
-    EXPECT_EQ(boxes_.shown[1], kCouldNotWrite);
+    EXPECT_EQ(boxes_.shown[1], couldNotWrite(script.string()));
     EXPECT_FALSE(fs::exists(fs::symlink_status(script)));
 }
 #endif

@@ -114,7 +114,9 @@ TEST(GenerateScript, FailedWriteKeepsTheExtensionAndStartsNothing) {
         ASSERT_TRUE(h.start());
         h.window.type(IDC_SCRIPT_NAME, "missing/run");
         h.window.click(id);
-        EXPECT_EQ(texts(h.window), std::vector<std::string>{"Couldn't write to file."});
+        EXPECT_EQ(texts(h.window), std::vector<std::string>{"Couldn't write to file.\n\nmissing/"
+                                                            "run.bat\nThe system cannot find "
+                                                            "the path."});
         EXPECT_EQ(h.settings.scriptName, "missing/run.bat");
         EXPECT_EQ(h.window.itemText(IDC_SCRIPT_NAME), "missing/run");
         EXPECT_TRUE(h.launcher.started.empty());

@@ -8,9 +8,20 @@
 #include <vector>
 
 #include "common/Product.h"
+#include "common/WriteReporter.h"
 #include "expected/ExpectedTexts.h"
 #include "fakes/FakeServices.h"
 #include "fakes/ScriptedMessageBoxes.h"
+
+namespace {
+// Message boxes and the failures a writer tells of, as one writer sees them.
+struct Writer {
+    ScriptedMessageBoxes boxes;
+    FakeWriteFailures failures;
+    FakeAdministratorRights rights;
+    WriteReporter reporter{boxes, failures, rights};
+};
+}  // namespace
 #include "results/ResultsPage.h"
 
 namespace fs = std::filesystem;
@@ -27,7 +38,11 @@ class RecordingLauncher : public ProcessLauncher {
 
 const std::string kSite = product::kSiteAddress;
 const std::string kHost = product::kSiteHost;
-const ShownMessage kCantWrite{"Can't open HTML file for writing.", "Solanthra v1.1a", 16};
+// The fake's words for any failure of that file.
+ShownMessage cantWrite(const std::string& file) {
+    return {"Can't open HTML file for writing.\n\n" + file + "\nThe system cannot find the path.",
+            "Solanthra v1.1a", 16};
+}
 const ShownMessage kQuestion{"All data in results\npage will be erased.\nProceed?",
                              "Solanthra v1.1a", 52};
 const ShownMessage kCleared{"Results page cleared.", "Solanthra v1.1a", 64};
@@ -64,34 +79,34 @@ TEST(WriteEmptyResultsPage, WritesThePageWithoutAnyLineEnd) {
     ScratchDirectory dir;
     const std::string path = dir.file("results.htm");
     writeBytes(path, "old results that are longer than nothing");
-    ScriptedMessageBoxes boxes;
-    EXPECT_TRUE(writeEmptyResultsPage(boxes, path));
+    Writer w;
+    EXPECT_TRUE(writeEmptyResultsPage(w.reporter, path));
     EXPECT_EQ(readBytes(path), expectedPage());
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(w.boxes.shown.empty());
 }
 
 TEST(WriteEmptyResultsPage, ReportsAPageThatCannotBeOpened) {
     ScratchDirectory dir;
-    ScriptedMessageBoxes boxes;
-    EXPECT_FALSE(writeEmptyResultsPage(boxes, dir.file("missing/results.htm")));
-    EXPECT_EQ(boxes.shown, std::vector<ShownMessage>{kCantWrite});
+    Writer w;
+    EXPECT_FALSE(writeEmptyResultsPage(w.reporter, dir.file("missing/results.htm")));
+    EXPECT_EQ(w.boxes.shown, std::vector<ShownMessage>{cantWrite(dir.file("missing/results.htm"))});
 }
 
 #ifndef _WIN32
 TEST(WriteEmptyResultsPage, ReportsAPageThatCannotBeWrittenWhole) {
-    ScriptedMessageBoxes boxes;
-    EXPECT_FALSE(writeEmptyResultsPage(boxes, "/dev/full"));
-    EXPECT_EQ(boxes.shown, std::vector<ShownMessage>{kCantWrite});
+    Writer w;
+    EXPECT_FALSE(writeEmptyResultsPage(w.reporter, "/dev/full"));
+    EXPECT_EQ(w.boxes.shown, std::vector<ShownMessage>{cantWrite("/dev/full")});
 }
 #endif
 
 TEST(CreateResultsPageIfMissing, CreatesAMissingPageSilently) {
     ScratchDirectory dir;
     const std::string path = dir.file("results.htm");
-    ScriptedMessageBoxes boxes;
-    createResultsPageIfMissing(boxes, path);
+    Writer w;
+    createResultsPageIfMissing(w.reporter, path);
     EXPECT_EQ(readBytes(path), expectedPage());
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(w.boxes.shown.empty());
 }
 
 TEST(CreateResultsPageIfMissing, LeavesAnyExistingPageUntouched) {
@@ -99,18 +114,18 @@ TEST(CreateResultsPageIfMissing, LeavesAnyExistingPageUntouched) {
         ScratchDirectory dir;
         const std::string path = dir.file("results.htm");
         writeBytes(path, content);
-        ScriptedMessageBoxes boxes;
-        createResultsPageIfMissing(boxes, path);
+        Writer w;
+        createResultsPageIfMissing(w.reporter, path);
         EXPECT_EQ(readBytes(path), content);
-        EXPECT_TRUE(boxes.shown.empty());
+        EXPECT_TRUE(w.boxes.shown.empty());
     }
 }
 
 TEST(CreateResultsPageIfMissing, ReportsAPageThatCannotBeCreated) {
     ScratchDirectory dir;
-    ScriptedMessageBoxes boxes;
-    createResultsPageIfMissing(boxes, dir.file("missing/results.htm"));
-    EXPECT_EQ(boxes.shown, std::vector<ShownMessage>{kCantWrite});
+    Writer w;
+    createResultsPageIfMissing(w.reporter, dir.file("missing/results.htm"));
+    EXPECT_EQ(w.boxes.shown, std::vector<ShownMessage>{cantWrite(dir.file("missing/results.htm"))});
 }
 
 TEST(ClearResultsPage, RewritesThePageOnlyAfterYes) {
@@ -126,23 +141,24 @@ TEST(ClearResultsPage, RewritesThePageOnlyAfterYes) {
         ScratchDirectory dir;
         const std::string path = dir.file("results.htm");
         writeBytes(path, "<html>results</html>");
-        ScriptedMessageBoxes boxes;
-        boxes.answers = {c.answer};
-        clearResultsPage(boxes, path);
+        Writer w;
+        w.boxes.answers = {c.answer};
+        clearResultsPage(w.reporter, path);
         EXPECT_EQ(readBytes(path), c.cleared ? expectedPage() : "<html>results</html>");
         const std::vector<ShownMessage> expected =
             c.cleared ? std::vector<ShownMessage>{kQuestion, kCleared}
                       : std::vector<ShownMessage>{kQuestion};
-        EXPECT_EQ(boxes.shown, expected);
+        EXPECT_EQ(w.boxes.shown, expected);
     }
 }
 
 TEST(ClearResultsPage, ReportsFailureInsteadOfSuccess) {
     ScratchDirectory dir;
-    ScriptedMessageBoxes boxes;
-    boxes.answers = {6};
-    clearResultsPage(boxes, dir.file("missing/results.htm"));
-    EXPECT_EQ(boxes.shown, (std::vector<ShownMessage>{kQuestion, kCantWrite}));
+    Writer w;
+    w.boxes.answers = {6};
+    clearResultsPage(w.reporter, dir.file("missing/results.htm"));
+    EXPECT_EQ(w.boxes.shown,
+              (std::vector<ShownMessage>{kQuestion, cantWrite(dir.file("missing/results.htm"))}));
 }
 
 TEST(ViewResultsPage, StartsTheShellOnThePage) {

@@ -1,0 +1,54 @@
+#include "common/WriteReporter.h"
+
+namespace {
+std::string paragraph(const std::string& firstLine, const std::string& reason) {
+    return firstLine + "\n\n" + reason;
+}
+}  // namespace
+
+std::string writeFailureReason(const WriteFailure& failure, bool administratorWouldHelp) {
+    switch (failure.fault) {
+        case WriteFault::kAccessDenied:
+            return "Only administrators may change the folder\n" + failure.folder + "\n" +
+                   (administratorWouldHelp
+                        ? "Start the script generator as administrator, or install\n"
+                          "the demo in a folder of its own outside Program Files."
+                        : "Install the demo in a folder of its own outside\nProgram Files.");
+        case WriteFault::kReadOnlyFile:
+            return "The file\n" + failure.file +
+                   "\nis read-only. Its Read-only attribute can be removed\nin its Properties.";
+        case WriteFault::kFolderInTheWay:
+            return "A folder has the name of the file\n" + failure.file +
+                   "\nRename or remove that folder.";
+        case WriteFault::kCdRom:
+            return "The folder\n" + failure.folder +
+                   "\nis on a CD-ROM, which takes no files.\n"
+                   "Copy the demo to a hard disk and start it there.";
+        case WriteFault::kWriteProtected:
+            return "The folder\n" + failure.folder +
+                   "\nis on a write-protected disk.\n"
+                   "Copy the demo to a hard disk and start it there.";
+        case WriteFault::kInUse:
+            return "Another program has the file\n" + failure.file +
+                   "\nopen: the demo, or a browser showing it.\n"
+                   "Close that program and try again.";
+        case WriteFault::kDiskFull:
+            return "The disk that holds the folder\n" + failure.folder +
+                   "\nis full. Make room on it and try again.";
+        case WriteFault::kOther:
+            break;
+    }
+    return failure.file + "\n" + failure.systemText;
+}
+
+void WriteReporter::tellFailed(const std::string& firstLine, const std::string& fileName) {
+    const WriteFailure failure = failures_.lastFailure(fileName);
+    const bool administratorWouldHelp =
+        rights_.canStartAsAdministrator() && !rights_.isAdministrator();
+    boxes_.tell(paragraph(firstLine, writeFailureReason(failure, administratorWouldHelp)),
+                msg::kStop);
+}
+
+void WriteReporter::tellRefused(const std::string& firstLine, const std::string& reason) {
+    boxes_.tell(paragraph(firstLine, reason), msg::kStop);
+}

@@ -1,0 +1,32 @@
+// Telling the user why a file was not written, and what to do about it.
+#pragma once
+
+#include <string>
+
+#include "common/MessageBoxes.h"
+#include "platform/Ports.h"
+
+// The words below a failed write's first line: what went wrong, where, and
+// what the user can do. Starting as administrator is offered only where it
+// would help.
+std::string writeFailureReason(const WriteFailure& failure, bool administratorWouldHelp);
+
+class WriteReporter {
+   public:
+    WriteReporter(MessageBoxes& boxes, WriteFailures& failures, AdministratorRights& rights)
+        : boxes_(boxes), failures_(failures), rights_(rights) {}
+
+    // For the questions a writer asks on the way.
+    MessageBoxes& boxes() { return boxes_; }
+
+    // After a failed open or close of the file: the first line as the program
+    // has always shown it, then why. Must come straight after the failure.
+    void tellFailed(const std::string& firstLine, const std::string& fileName);
+    // A name refused before anything was opened, and why.
+    void tellRefused(const std::string& firstLine, const std::string& reason);
+
+   private:
+    MessageBoxes& boxes_;
+    WriteFailures& failures_;
+    AdministratorRights& rights_;
+};

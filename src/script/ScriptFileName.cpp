@@ -1,0 +1,74 @@
+#include "script/ScriptFileName.h"
+
+#include <string_view>
+
+namespace {
+constexpr char kForbidden[] = "?*<>|\"";
+
+bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// A byte that stands for itself: not the second byte of a two-byte character.
+struct SingleByte {
+    std::size_t position;
+    char value;
+};
+
+template <typename Visit>
+void forEachSingleByte(const std::string& name, const CodePages& codePages, Visit visit) {
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (codePages.isWindowsLeadByte(name[i]) && i + 1 < name.size()) {
+            ++i;
+            continue;
+        }
+        visit(SingleByte{i, name[i]});
+    }
+}
+
+bool holdsForbiddenCharacter(const std::string& name, const CodePages& codePages) {
+    bool forbidden = false;
+    forEachSingleByte(name, codePages, [&](SingleByte b) {
+        const bool drivePrefix = b.position == 1 && isAsciiLetter(name[0]);
+        if (static_cast<unsigned char>(b.value) < 0x20 ||
+            std::string_view(kForbidden).find(b.value) != std::string_view::npos ||
+            (b.value == ':' && !drivePrefix))
+            forbidden = true;
+    });
+    return forbidden;
+}
+
+// The name's last part up to its first dot, without the blanks Windows drops.
+std::string baseName(const std::string& name, const CodePages& codePages) {
+    std::size_t start = 0;
+    forEachSingleByte(name, codePages, [&](SingleByte b) {
+        if (b.value == '\\' || b.value == '/' || (b.value == ':' && b.position == 1))
+            start = b.position + 1;
+    });
+    std::string base = name.substr(start, name.find('.', start) - start);
+    while (!base.empty() && base.back() == ' ') base.pop_back();
+    for (char& c : base) c = asciiUpper(c);
+    return base;
+}
+
+bool isDeviceName(const std::string& base) {
+    for (const char* device : {"CON", "PRN", "AUX", "NUL"})
+        if (base == device) return true;
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+           base[3] >= '1' && base[3] <= '9';
+}
+}  // namespace
+
+std::string scriptNameRefusal(const std::string& name, const CodePages& codePages) {
+    if (holdsForbiddenCharacter(name, codePages))
+        return "The name '" + name +
+               "' is not allowed: a file name on\n"
+               "Windows cannot hold ? * < > | \" or control characters,\n"
+               "nor a : other than after a drive letter.";
+    const std::string base = baseName(name, codePages);
+    if (isDeviceName(base))
+        return "The name '" + name + "' is not allowed: " + base +
+               " names a device\non Windows, whatever its extension (so do CON, PRN,\n"
+               "AUX, NUL, COM1 to COM9 and LPT1 to LPT9).";
+    return {};
+}
