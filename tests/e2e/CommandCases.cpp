@@ -325,15 +325,29 @@ void missingCategoryRefused(const CaseContext& context) {
     session.closeWithCancel();
 }
 
+// Windows' own words for an error, as the program must show them.
+std::string systemText(DWORD error) {
+    char text[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                   text, sizeof text, nullptr);
+    std::string words = text;
+    while (!words.empty() && (words.back() == '\r' || words.back() == '\n' || words.back() == ' '))
+        words.pop_back();
+    return words;
+}
+
 void scriptInMissingDirectory(const CaseContext& context) {
     Session session(context);
     const MainDialog& dialog = session.dialog();
     dialog.setText(IDC_SCRIPT_NAME, "no-such-folder\\run.bat");
+    const std::string told = expected::failedWrite(
+        expected::kCannotWriteScript,
+        session.file("no-such-folder\\run.bat") + "\n" + systemText(ERROR_PATH_NOT_FOUND));
     dialog.click(IDC_GENERATE_SCRIPT);
-    expectBoxAndAnswer(dialog, expected::kCannotWriteScript, kStopStyle, IDOK);
+    expectBoxAndAnswer(dialog, told, kStopStyle, IDOK);
     expectNoBox(session.program(), "after the write failure");
     dialog.click(IDOK);
-    expectBoxAndAnswer(dialog, expected::kCannotWriteScript, kStopStyle, IDOK);
+    expectBoxAndAnswer(dialog, told, kStopStyle, IDOK);
     expectNoBox(session.program(), "after the write failure");
     expect(session.program().runningDescendants().empty(), "a script was started anyway");
     session.closeWithCancel();
@@ -420,7 +434,10 @@ void clearResultsUnwritable(const CaseContext& context) {
     expect(held != INVALID_HANDLE_VALUE, "cannot hold results.htm open");
     dialog.click(IDC_CLEAR_RESULTS);
     expectBoxAndAnswer(dialog, expected::kClearQuestion, kQuestionStyle, IDYES);
-    expectBoxAndAnswer(dialog, expected::kCannotWritePage, kStopStyle, IDOK);
+    expectBoxAndAnswer(dialog,
+                       expected::failedWrite(expected::kCannotWritePage,
+                                             expected::inUseReason(session.file("results.htm"))),
+                       kStopStyle, IDOK);
     expectNoBox(session.program(), "after the failure message");
     CloseHandle(held);
     expectEqual(readFileBytes(session.file("results.htm")).value_or(""), kOldResults,

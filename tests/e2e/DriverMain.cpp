@@ -1,5 +1,6 @@
 // Runs every end-to-end case against the real program and reports one line per
-// case, then "N passed, N failed". Started by scripts/e2e inside a Wine virtual
+// case, then "N passed, N failed", with ", N skipped" for cases this machine
+// cannot make. Started by scripts/e2e inside a Wine virtual
 // desktop, with the current directory as the scratch area.
 //
 // Usage: scriptgen_e2e_driver --payload DIR --log FILE --shots DIR [--only TEXT]
@@ -61,21 +62,27 @@ class Report {
 
 std::vector<E2eCase> allCases() {
     std::vector<E2eCase> cases;
-    for (auto group : {startUpCases, dialogCases, commandCases, aboutCases}) {
+    for (auto group : {startUpCases, dialogCases, commandCases, aboutCases, writeFailureCases}) {
         for (const E2eCase& c : group()) cases.push_back(c);
     }
     return cases;
 }
 
-// Runs one case; the reason of its failure, or empty when it passed.
-std::string runCase(const E2eCase& c, const CaseContext& context) {
+struct Outcome {
+    enum Kind { kPassed, kFailed, kSkipped } kind;
+    std::string reason;
+};
+
+Outcome runCase(const E2eCase& c, const CaseContext& context) {
     try {
         c.run(context);
-        return {};
+        return {Outcome::kPassed, {}};
+    } catch (const CaseSkipped& skipped) {
+        return {Outcome::kSkipped, skipped.what()};
     } catch (const CaseFailure& failure) {
-        return failure.what();
+        return {Outcome::kFailed, failure.what()};
     } catch (const std::exception& error) {
-        return std::string("unexpected error: ") + error.what();
+        return {Outcome::kFailed, std::string("unexpected error: ") + error.what()};
     }
 }
 }  // namespace
@@ -96,7 +103,7 @@ int main(int argc, char** argv) {
     }
     CPINFO codePage = {};
     const bool doubleByte = GetCPInfo(CP_ACP, &codePage) && codePage.MaxCharSize == 2;
-    int passed = 0, failed = 0, number = 0;
+    int passed = 0, failed = 0, skipped = 0, number = 0;
     for (const E2eCase& c : allCases()) {
         ++number;
         if (!options.only.empty() && std::strstr(c.name, options.only.c_str()) == nullptr) {
@@ -115,15 +122,23 @@ int main(int argc, char** argv) {
         char directory[16];
         std::snprintf(directory, sizeof directory, "%02d-", number);
         context.name = directory + std::string(c.name);
-        const std::string reason = runCase(c, context);
-        if (reason.empty()) {
-            ++passed;
-            report.line("PASS " + std::string(c.name));
-        } else {
-            ++failed;
-            report.line("FAIL " + std::string(c.name) + ": " + reason);
+        const Outcome outcome = runCase(c, context);
+        switch (outcome.kind) {
+            case Outcome::kPassed:
+                ++passed;
+                report.line("PASS " + std::string(c.name));
+                break;
+            case Outcome::kSkipped:
+                ++skipped;
+                report.line("SKIP " + std::string(c.name) + ": " + outcome.reason);
+                break;
+            case Outcome::kFailed:
+                ++failed;
+                report.line("FAIL " + std::string(c.name) + ": " + outcome.reason);
+                break;
         }
     }
-    report.line(std::to_string(passed) + " passed, " + std::to_string(failed) + " failed");
+    report.line(std::to_string(passed) + " passed, " + std::to_string(failed) + " failed" +
+                (skipped > 0 ? ", " + std::to_string(skipped) + " skipped" : ""));
     return failed == 0 && passed > 0 ? 0 : 1;
 }

@@ -23,3 +23,4 @@ std::vector<E2eCase> startUpCases();
 std::vector<E2eCase> dialogCases();
 std::vector<E2eCase> commandCases();
 std::vector<E2eCase> aboutCases();
+std::vector<E2eCase> writeFailureCases();

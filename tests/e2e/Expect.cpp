@@ -4,6 +4,8 @@
 
 void fail(const std::string& reason) { throw CaseFailure(reason); }
 
+void skip(const std::string& reason) { throw CaseSkipped(reason); }
+
 void expect(bool condition, const std::string& what) {
     if (!condition) fail(what);
 }

@@ -174,7 +174,11 @@ void unwritableResultsPageAtStart(const CaseContext& context) {
     auto program = startProgram(install);
     const ShownBox box = waitForBox(*program, kProgramStart);
     expectEqual(box.title, expected::kMessageTitle, "message title");
-    expectEqual(box.text, expected::kCannotWritePage, "start-up message");
+    expectEqual(
+        box.text,
+        expected::failedWrite(expected::kCannotWritePage,
+                              expected::folderInTheWayReason(install.inInstall("results.htm"))),
+        "start-up message");
     expect(box.icon == IconKind::stop, "the message does not show the stop icon");
     answerModal(box.window, IDOK);
     HWND window = program->waitForWindow("#32770", expected::kDialogCaption, kProgramStart);

@@ -6,6 +6,41 @@ std::string overwriteQuestion(const std::string& scriptName) {
     return "Warning: '" + scriptName + "'\nfile already exists.\nOverwrite existing file?";
 }
 
+std::string failedWrite(const std::string& firstLine, const std::string& reason) {
+    return firstLine + "\n\n" + reason;
+}
+
+std::string accessDeniedReason(const std::string& folder) {
+    return "Only administrators may change the folder\n" + folder +
+           "\nInstall the demo in a folder of its own outside\nProgram Files.";
+}
+
+std::string readOnlyReason(const std::string& file) {
+    return "The file\n" + file +
+           "\nis read-only. Its Read-only attribute can be removed\nin its Properties.";
+}
+
+std::string inUseReason(const std::string& file) {
+    return "Another program has the file\n" + file +
+           "\nopen: the demo, or a browser showing it.\nClose that program and try again.";
+}
+
+std::string folderInTheWayReason(const std::string& file) {
+    return "A folder has the name of the file\n" + file + "\nRename or remove that folder.";
+}
+
+std::string forbiddenCharactersReason(const std::string& scriptName) {
+    return "The name '" + scriptName +
+           "' is not allowed: a file name on\nWindows cannot hold ? * < > | \" or control "
+           "characters,\nnor a : other than after a drive letter.";
+}
+
+std::string deviceNameReason(const std::string& scriptName, const std::string& device) {
+    return "The name '" + scriptName + "' is not allowed: " + device +
+           " names a device\non Windows, whatever its extension (so do CON, PRN,\nAUX, NUL, "
+           "COM1 to COM9 and LPT1 to LPT9).";
+}
+
 std::string commandComQuestion(bool blanksForRedirections, int keptCharacters,
                                const std::string& demoGets) {
     std::string text;

@@ -29,6 +29,17 @@ inline constexpr char kClearQuestion[] = "All data in results\npage will be eras
 inline constexpr char kResultsCleared[] = "Results page cleared.";
 inline constexpr char kCannotWritePage[] = "Can't open HTML file for writing.";
 std::string overwriteQuestion(const std::string& scriptName);
+
+// A failed write: the first line as ever, a blank line, then why.
+std::string failedWrite(const std::string& firstLine, const std::string& reason);
+// Why, for a program that runs as administrator already (every program under Wine).
+std::string accessDeniedReason(const std::string& folder);
+std::string readOnlyReason(const std::string& file);
+std::string inUseReason(const std::string& file);
+std::string folderInTheWayReason(const std::string& file);
+// A script name refused before anything is opened.
+std::string forbiddenCharactersReason(const std::string& scriptName);
+std::string deviceNameReason(const std::string& scriptName, const std::string& device);
 // The question on Windows 95, 98 and ME before a name that COMMAND.COM cannot
 // carry as typed: "|", "<" or ">" written as blanks, or the name cut to that
 // many characters (none: not cut), and the name that the demo gets.
