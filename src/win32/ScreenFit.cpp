@@ -205,8 +205,10 @@ void showPictureVersion(HWND dialog, HWND picture, const PictureArt& art) {
         SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
     if (old) DeleteObject(old);
     SetPropA(dialog, kPictureProperty, bitmap);
-    // The control has taken the bitmap's size; it stays at the template's corner.
-    SetWindowPos(picture, nullptr, frame.left, frame.top, choice.shown.width, choice.shown.height,
+    // The control has taken the bitmap's size; it goes to the middle of its frame.
+    const int left = frame.left + (frame.right - frame.left - choice.shown.width) / 2;
+    const int top = frame.top + (frame.bottom - frame.top - choice.shown.height) / 2;
+    SetWindowPos(picture, nullptr, left, top, choice.shown.width, choice.shown.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -18,7 +18,7 @@ struct TemplatePicture {
 // a control that differs from the template is a text grown right or down, or
 // the picture, and overlaps no control it did not overlap in the template,
 // inside its group box and the dialog; the picture fills its template
-// rectangle and shows the art.
+// rectangle, in its middle, and shows the art.
 void expectLayoutFitsTheScreen(HWND dialog, const std::string& program, int templateId,
                                const TemplatePicture& picture);
 
