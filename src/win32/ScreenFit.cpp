@@ -175,6 +175,10 @@ HBITMAP scaledDown(HWND dialog, HBITMAP original, Size from, Size to) {
         SelectObject(source, oldSource);
         SelectObject(target, oldTarget);
     }
+    if (scaled && !(source && target)) {
+        DeleteObject(scaled);
+        scaled = nullptr;
+    }
     if (source) DeleteDC(source);
     if (target) DeleteDC(target);
     ReleaseDC(dialog, screen);
