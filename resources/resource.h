@@ -10,6 +10,11 @@
 #define IDB_LOGO 131
 #define IDB_ABOUT 133
 #define IDI_APPICON 134
+// The same pictures drawn at 1.5 and 2 times the size, for screens above 96 DPI.
+#define IDB_LOGO_150 141
+#define IDB_LOGO_200 142
+#define IDB_ABOUT_150 143
+#define IDB_ABOUT_200 144
 
 #define IDC_GRAY_LEVEL 1000
 #define IDC_BRIGHTNESS_SLIDER 1002

@@ -1,6 +1,12 @@
 #include "win32/AboutDialog.h"
 
 #include "resource.h"
+#include "win32/ScreenFit.h"
+
+namespace {
+// The picture's place in the template, in dialog units, and its art at 1x, 1.5x and 2x.
+constexpr PictureArt kAboutPicture{{7, 7, 43, 39}, {IDB_ABOUT, IDB_ABOUT_150, IDB_ABOUT_200}};
+}  // namespace
 
 void AboutDialog::run(HWND owner) {
     DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), owner, procedure,
@@ -11,9 +17,13 @@ INT_PTR CALLBACK AboutDialog::procedure(HWND dialog, UINT message, WPARAM wParam
     switch (message) {
         case WM_INITDIALOG: {
             auto* self = reinterpret_cast<AboutDialog*>(lParam);
+            fitToScreen(dialog, kAboutPicture);
             SetDlgItemTextA(dialog, IDC_DISCLAIMER, self->disclaimerBoxText_.c_str());
             return TRUE;  // the focus goes to OK, the first tab stop
         }
+        case WM_DESTROY:
+            releasePicture(dialog);
+            break;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
                 EndDialog(dialog, LOWORD(wParam));

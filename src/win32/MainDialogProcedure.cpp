@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "resource.h"
+#include "win32/ScreenFit.h"
 #include "win32/Win32ColorListBox.h"
 #include "win32/Win32DialogWindow.h"
 
@@ -12,9 +13,13 @@ namespace {
 
 struct MainDialogHost {
     ScriptGenDialog& dialog;
-    HICON icon;
+    HICON icon;       // the system's icon size: the big window icon, minimised and dragged
+    HICON smallIcon;  // the caption's
     std::unique_ptr<Win32DialogWindow> window;
 };
+
+// The logo's place in the template, in dialog units, and its art at 1x, 1.5x and 2x.
+constexpr PictureArt kLogo{{7, 7, 133, 62}, {IDB_LOGO, IDB_LOGO_150, IDB_LOGO_200}};
 
 // A minimised dialog draws its icon centred in the client area.
 void paintIconic(HWND dialogWindow, HICON icon) {
@@ -35,13 +40,17 @@ INT_PTR CALLBACK mainDialogProcedure(HWND window, UINT message, WPARAM wParam, L
     if (message == WM_INITDIALOG) {
         auto* host = reinterpret_cast<MainDialogHost*>(lParam);
         SetWindowLongPtrA(window, DWLP_USER, lParam);
-        host->window = std::make_unique<Win32DialogWindow>(window, host->icon);
+        fitToScreen(window, kLogo);
+        host->window = std::make_unique<Win32DialogWindow>(window, host->icon, host->smallIcon);
         return host->dialog.onInitDialog(*host->window) ? TRUE : FALSE;
     }
     auto* host = reinterpret_cast<MainDialogHost*>(GetWindowLongPtrA(window, DWLP_USER));
     if (!host || !host->window) return FALSE;
 
     switch (message) {
+        case WM_DESTROY:
+            releasePicture(window);
+            return FALSE;
         case WM_COMMAND:
             host->dialog.onCommand(HIWORD(wParam), LOWORD(wParam));
             return TRUE;
@@ -76,7 +85,8 @@ INT_PTR CALLBACK mainDialogProcedure(HWND window, UINT message, WPARAM wParam, L
 }  // namespace
 
 INT_PTR runMainDialog(HINSTANCE instance, ScriptGenDialog& dialog) {
-    MainDialogHost host{dialog, LoadIconA(instance, MAKEINTRESOURCEA(IDI_APPICON)), nullptr};
+    MainDialogHost host{dialog, loadIconAtSystemSize(instance, IDI_APPICON, false),
+                        loadIconAtSystemSize(instance, IDI_APPICON, true), nullptr};
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, mainDialogProcedure,
                            reinterpret_cast<LPARAM>(&host));
 }

@@ -103,7 +103,7 @@ std::string Win32DialogWindow::loadString(unsigned id) const {
 
 void Win32DialogWindow::setWindowIcons() {
     SendMessageA(dialog_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    SendMessageA(dialog_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(dialog_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 }
 
 void Win32DialogWindow::runAboutDialog(const std::string& disclaimer) {

@@ -7,7 +7,8 @@
 
 class Win32DialogWindow : public DialogWindow {
    public:
-    Win32DialogWindow(HWND dialog, HICON icon) : dialog_(dialog), icon_(icon) {}
+    Win32DialogWindow(HWND dialog, HICON icon, HICON smallIcon)
+        : dialog_(dialog), icon_(icon), smallIcon_(smallIcon) {}
 
     int showMessageBox(const std::string& text, const std::string& caption,
                        unsigned style) override;
@@ -41,4 +42,5 @@ class Win32DialogWindow : public DialogWindow {
 
     HWND dialog_;
     HICON icon_;
+    HICON smallIcon_;
 };

@@ -2,10 +2,14 @@
 #include "CaseHelpers.h"
 #include "E2eCases.h"
 #include "Expect.h"
+#include "Layout.h"
 #include "ModalBoxes.h"
 #include "resource.h"
 
 namespace {
+// The picture's rectangle in the About dialog's template, in dialog units.
+constexpr TemplatePicture kPictureInTemplate{7, 7, 43, 39};
+
 // The About dialog that the last action opened, checked for owner and text.
 HWND expectAboutDialog(const Session& session) {
     HWND about = session.program().waitForWindow("#32770", expected::kAboutCaption, kReaction);
@@ -28,7 +32,10 @@ void aboutButtonShowsDisclaimer(const CaseContext& context) {
     Session session(context);
     const MainDialog& dialog = session.dialog();
     dialog.click(IDC_ABOUT);
-    answerModal(expectAboutDialog(session), IDOK);
+    HWND about = expectAboutDialog(session);
+    expectLayoutFitsTheScreen(about, context.payload.program, IDD_ABOUT, kPictureInTemplate);
+    saveShot(context, about, "e2e-about");
+    answerModal(about, IDOK);
     dialog.settle();
     expect(dialog.isOpen(), "the main dialog closed with the About dialog");
     dialog.click(IDC_ABOUT);

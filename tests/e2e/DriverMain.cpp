@@ -5,6 +5,7 @@
 //
 // Usage: scriptgen_e2e_driver --payload DIR --log FILE --shots DIR [--only TEXT]
 //                             [--windows VERSION]   (the Windows Wine reports, e.g. win98)
+// --only TEXT[,TEXT...] runs the cases whose name holds one of the texts.
 #include <windows.h>
 
 #include <cstdio>
@@ -20,7 +21,7 @@ struct Options {
     std::string payloadDirectory = "payload";
     std::string logPath = "e2e.log";
     std::string shotsDirectory = ".";
-    std::string only;  // runs only the cases whose name holds this text
+    std::string only;  // runs only the cases whose name holds one of these texts
     std::string windows;
 };
 
@@ -59,6 +60,19 @@ class Report {
    private:
     std::FILE* log_;
 };
+
+// Whether the case's name holds one of the comma-separated texts.
+bool namedIn(const char* name, const std::string& texts) {
+    std::size_t start = 0;
+    while (start <= texts.size()) {
+        std::size_t end = texts.find(',', start);
+        if (end == std::string::npos) end = texts.size();
+        const std::string text = texts.substr(start, end - start);
+        if (!text.empty() && std::strstr(name, text.c_str()) != nullptr) return true;
+        start = end + 1;
+    }
+    return false;
+}
 
 std::vector<E2eCase> allCases() {
     std::vector<E2eCase> cases;
@@ -106,9 +120,7 @@ int main(int argc, char** argv) {
     int passed = 0, failed = 0, skipped = 0, number = 0;
     for (const E2eCase& c : allCases()) {
         ++number;
-        if (!options.only.empty() && std::strstr(c.name, options.only.c_str()) == nullptr) {
-            continue;
-        }
+        if (!options.only.empty() && !namedIn(c.name, options.only)) continue;
         const ScriptLine line =
             context.commandComLine ? ScriptLine::kCommandComOnly : ScriptLine::kCmdOnly;
         if (c.line != ScriptLine::kEither && c.line != line) {

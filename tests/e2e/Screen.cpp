@@ -19,6 +19,12 @@ COLORREF pixelAtClientCentre(HWND window) {
     return GetPixel(screen(), centre.x, centre.y);
 }
 
+COLORREF pixelInWindow(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    return GetPixel(screen(), point.x, point.y);
+}
+
 namespace {
 BOOL CALLBACK findUnpaintedChild(HWND child, LPARAM unpainted) {
     if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {

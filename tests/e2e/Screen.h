@@ -9,6 +9,8 @@
 
 // The colour shown at the centre of a window's client area.
 COLORREF pixelAtClientCentre(HWND window);
+// The colour shown at a point of a window's client area.
+COLORREF pixelInWindow(HWND window, int x, int y);
 
 enum class IconKind { none, stop, exclamation, information, unknown };
 const char* iconKindName(IconKind kind);

@@ -5,10 +5,14 @@
 #include "CaseHelpers.h"
 #include "E2eCases.h"
 #include "Expect.h"
+#include "Layout.h"
 #include "ModalBoxes.h"
 #include "resource.h"
 
 namespace {
+// The logo's rectangle in the main dialog's template, in dialog units.
+constexpr TemplatePicture kLogoInTemplate{7, 7, 133, 62};
+
 const std::vector<std::string> kInstalledFiles{"ScriptGen.exe", "rumo1.1a.exe", "explorer.exe"};
 
 std::vector<std::string> installedFilesAnd(const std::string& name) {
@@ -114,6 +118,7 @@ void defaultsWithoutDemoConfig(const CaseContext& context) {
     expectEqual(dialog.text(IDC_GRAY_LEVEL), "42", "hidden gray-level text");
     expectSwatchGray(dialog, IDC_GRAY_SWATCH, 42, "at brightness 128");
     expectSwatchGray(dialog, IDC_BLACK_SWATCH, 0, "at start");
+    expectLayoutFitsTheScreen(dialog.window(), context.payload.program, IDD_MAIN, kLogoInTemplate);
     saveShot(context, dialog.window(), "e2e-dialog");
     session.closeWithCancel();
 }

@@ -1,0 +1,324 @@
+#include "Layout.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "Expect.h"
+#include "Screen.h"
+
+namespace {
+
+RECT boxIn(HWND dialog, HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool overlap(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool inside(const RECT& outer, const RECT& inner) {
+    return outer.left <= inner.left && outer.top <= inner.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+std::string describe(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+}
+
+std::vector<HWND> childrenOf(HWND dialog) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+std::string classOf(HWND window) {
+    char name[32] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+enum class TextKind { none, wrapping, oneLine, checkBox, pushButton, groupBox };
+
+TextKind textKindOf(HWND window) {
+    const std::string name = classOf(window);
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    if (lstrcmpiA(name.c_str(), "Static") == 0) {
+        const LONG type = style & SS_TYPEMASK;
+        if (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT) return TextKind::wrapping;
+        if (type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE) return TextKind::oneLine;
+        return TextKind::none;
+    }
+    if (lstrcmpiA(name.c_str(), "Button") == 0) {
+        switch (style & BS_TYPEMASK) {
+            case BS_PUSHBUTTON:
+            case BS_DEFPUSHBUTTON:
+                return TextKind::pushButton;
+            case BS_GROUPBOX:
+                return TextKind::groupBox;
+            case BS_CHECKBOX:
+            case BS_AUTOCHECKBOX:
+            case BS_RADIOBUTTON:
+            case BS_AUTORADIOBUTTON:
+            case BS_3STATE:
+            case BS_AUTO3STATE:
+                return TextKind::checkBox;
+            default:
+                return TextKind::none;
+        }
+    }
+    return TextKind::none;
+}
+
+bool isPicture(HWND window) {
+    return lstrcmpiA(classOf(window).c_str(), "Static") == 0 &&
+           (GetWindowLongA(window, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+}
+
+INT_PTR CALLBACK quietProcedure(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+// The template's dialog, made here from the program's own resources and never shown.
+class TemplateDialog {
+   public:
+    TemplateDialog(const std::string& program, int templateId) {
+        InitCommonControls();
+        module_ = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        if (module_ == nullptr) fail("cannot read the resources of " + program);
+        HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(5));
+        HGLOBAL loaded = found ? LoadResource(module_, found) : nullptr;
+        const auto* bytes = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+        if (bytes == nullptr)
+            fail("the program has no dialog template " + std::to_string(templateId));
+        std::vector<BYTE> copy(bytes, bytes + SizeofResource(module_, found));
+        // DLGTEMPLATEEX (version 1, signature 0xFFFF) keeps its style at byte 12, DLGTEMPLATE at 0.
+        const bool extended =
+            copy.size() > 16 && copy[0] == 1 && copy[1] == 0 && copy[2] == 0xFF && copy[3] == 0xFF;
+        DWORD style = 0;
+        std::memcpy(&style, copy.data() + (extended ? 12 : 0), sizeof style);
+        style &= ~static_cast<DWORD>(WS_VISIBLE);
+        std::memcpy(copy.data() + (extended ? 12 : 0), &style, sizeof style);
+        window_ = CreateDialogIndirectParamA(reinterpret_cast<HINSTANCE>(module_),
+                                             reinterpret_cast<LPCDLGTEMPLATEA>(copy.data()),
+                                             nullptr, quietProcedure, 0);
+        if (window_ == nullptr) fail("cannot make the template's dialog");
+    }
+    ~TemplateDialog() {
+        if (window_) DestroyWindow(window_);
+        if (module_) FreeLibrary(module_);
+    }
+    TemplateDialog(const TemplateDialog&) = delete;
+    TemplateDialog& operator=(const TemplateDialog&) = delete;
+
+    HWND window() const { return window_; }
+    RECT inPixels(const TemplatePicture& units) const {
+        RECT rect{units.left, units.top, units.left + units.width, units.top + units.height};
+        MapDialogRect(window_, &rect);
+        return rect;
+    }
+
+   private:
+    HMODULE module_ = nullptr;
+    HWND window_ = nullptr;
+};
+
+// Measures a text as its control draws it: the template's font at this DPI.
+class Ruler {
+   public:
+    explicit Ruler(HWND templateDialog) : window_(templateDialog), dc_(GetDC(templateDialog)) {
+        HFONT font = reinterpret_cast<HFONT>(SendMessageA(templateDialog, WM_GETFONT, 0, 0));
+        previous_ = SelectObject(dc_, font);
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc_, &metrics);
+        averageWidth_ = metrics.tmAveCharWidth;
+        SIZE digit{};
+        GetTextExtentPoint32A(dc_, "0", 1, &digit);
+        // The check mark grows with the DPI; its text starts half a digit after it.
+        markRoom_ = 12 * GetDeviceCaps(dc_, LOGPIXELSX) / 96 + 1 + digit.cx / 2;
+    }
+    ~Ruler() {
+        SelectObject(dc_, previous_);
+        ReleaseDC(window_, dc_);
+    }
+    Ruler(const Ruler&) = delete;
+    Ruler& operator=(const Ruler&) = delete;
+
+    SIZE measure(const std::string& text, UINT format, int width) const {
+        RECT rect{0, 0, width, 0};
+        DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &rect,
+                  format | DT_CALCRECT | DT_EXPANDTABS);
+        return {rect.right - rect.left, rect.bottom - rect.top};
+    }
+    int averageWidth() const { return averageWidth_; }
+    int markRoom() const { return markRoom_; }
+
+   private:
+    HWND window_;
+    HDC dc_;
+    HGDIOBJ previous_;
+    int averageWidth_ = 0;
+    int markRoom_ = 0;
+};
+
+// What is clipped of this control's text, or empty when all of it shows.
+std::string clipped(const Ruler& ruler, HWND control) {
+    const TextKind kind = textKindOf(control);
+    if (kind == TextKind::none) return {};
+    char text[512] = {};
+    GetWindowTextA(control, text, sizeof text);
+    if (text[0] == '\0') return {};
+    RECT client{};
+    GetClientRect(control, &client);
+    SIZE room{client.right, client.bottom};
+    SIZE needed{};
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    switch (kind) {
+        case TextKind::wrapping:
+            needed = ruler.measure(text, DT_WORDBREAK | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0),
+                                   room.cx);
+            break;
+        case TextKind::oneLine:
+            needed = ruler.measure(text, DT_SINGLELINE, room.cx);
+            break;
+        case TextKind::checkBox:
+            needed = ruler.measure(text, DT_SINGLELINE, room.cx);
+            needed.cx += ruler.markRoom();
+            break;
+        case TextKind::pushButton:
+            needed = ruler.measure(text, DT_SINGLELINE, room.cx);
+            room.cx -= 4;  // the button's raised edges
+            room.cy -= 4;
+            break;
+        case TextKind::groupBox:
+            needed = ruler.measure(text, DT_SINGLELINE, room.cx);
+            room.cx -= ruler.averageWidth();  // the frame's line before and after the caption
+            needed.cy = 0;
+            break;
+        case TextKind::none:
+            break;
+    }
+    if (needed.cx <= room.cx && needed.cy <= room.cy) return {};
+    return "\"" + printable(text) + "\" needs " + std::to_string(needed.cx) + "x" +
+           std::to_string(needed.cy) + " px, has " + std::to_string(room.cx) + "x" +
+           std::to_string(room.cy);
+}
+
+// Whether the picture control shows the art's deep blue somewhere in its top left quarter.
+bool showsTheArt(HWND picture) {
+    RECT client{};
+    GetClientRect(picture, &client);
+    int blue = 0, samples = 0;
+    for (int y = 0; y < client.bottom / 2; y += 3) {
+        for (int x = 0; x < client.right / 2; x += 3) {
+            const COLORREF c = pixelInWindow(picture, x, y);
+            ++samples;
+            if (GetBValue(c) > GetRValue(c) + 40) ++blue;
+        }
+    }
+    return samples > 0 && blue * 2 > samples;
+}
+
+// The smallest group box of the template around this control, or the dialog's client area.
+RECT roomIn(const std::vector<HWND>& controls, std::size_t index, HWND templateDialog) {
+    RECT room{};
+    GetClientRect(templateDialog, &room);
+    const RECT own = boxIn(templateDialog, controls[index]);
+    for (std::size_t other = 0; other < controls.size(); ++other) {
+        if (other == index || textKindOf(controls[other]) != TextKind::groupBox) continue;
+        const RECT group = boxIn(templateDialog, controls[other]);
+        if (inside(group, own) && inside(room, group)) room = group;
+    }
+    return room;
+}
+
+}  // namespace
+
+int screenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+void expectLayoutFitsTheScreen(HWND dialog, const std::string& program, int templateId,
+                               const TemplatePicture& picture) {
+    expect(waitUntilPainted(dialog, kReaction), "the dialog did not finish painting");
+    const TemplateDialog made(program, templateId);
+    const std::vector<HWND> shown = childrenOf(dialog);
+    const std::vector<HWND> planned = childrenOf(made.window());
+    expectEqual(static_cast<long long>(shown.size()), static_cast<long long>(planned.size()),
+                "controls in the dialog against its template");
+    const bool atTemplateDpi = screenDpi() == 96;
+    std::string problems;
+    auto report = [&](const std::string& problem) { problems += "; " + problem; };
+
+    RECT shownClient{}, plannedClient{};
+    GetClientRect(dialog, &shownClient);
+    GetClientRect(made.window(), &plannedClient);
+    if (!EqualRect(&shownClient, &plannedClient))
+        report("the dialog is " + describe(shownClient) + ", its template " +
+               describe(plannedClient));
+
+    const Ruler ruler(made.window());
+    const RECT frame = made.inPixels(picture);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const std::string what = "control " + std::to_string(i) + " (" + classOf(planned[i]) + ")";
+        const bool visible = (GetWindowLongA(planned[i], GWL_STYLE) & WS_VISIBLE) != 0;
+        if (IsWindowVisible(shown[i]) != (visible ? TRUE : FALSE)) {
+            report(what + (visible ? " is hidden" : " is shown"));
+            continue;
+        }
+        if (!visible) continue;
+        if (const std::string cut = clipped(ruler, shown[i]); !cut.empty())
+            report(cut + " (clipped)");
+
+        const RECT now = boxIn(dialog, shown[i]);
+        const RECT was = boxIn(made.window(), planned[i]);
+        if (isPicture(shown[i])) {
+            const int w = now.right - now.left, h = now.bottom - now.top;
+            const int fw = frame.right - frame.left, fh = frame.bottom - frame.top;
+            const bool fills = std::abs(w - fw) * 50 <= fw || std::abs(h - fh) * 50 <= fh;
+            const bool centred = std::abs(2 * (now.left - frame.left) - (fw - w)) <= 2 &&
+                                 std::abs(2 * (now.top - frame.top) - (fh - h)) <= 2;
+            if (!centred || !fills || w * 50 > fw * 51 || h * 50 > fh * 51)
+                report("the picture is " + describe(now) + " in its frame " + describe(frame));
+            if (!showsTheArt(shown[i])) report("the picture does not show the art");
+        }
+        if (EqualRect(&now, &was)) continue;
+        // A list box of whole lines drops the part line at its foot: the system's rule.
+        if (lstrcmpiA(classOf(shown[i]).c_str(), "ListBox") == 0 &&
+            (GetWindowLongA(shown[i], GWL_STYLE) & LBS_NOINTEGRALHEIGHT) == 0 &&
+            now.left == was.left && now.top == was.top && now.right == was.right &&
+            now.bottom <= was.bottom && now.bottom > was.top)
+            continue;
+        if (atTemplateDpi && !isPicture(shown[i])) {
+            report(what + " is at " + describe(now) + ", the template at " + describe(was));
+            continue;
+        }
+        if (!isPicture(shown[i])) {
+            const bool grown = textKindOf(shown[i]) != TextKind::none && now.left == was.left &&
+                               now.top == was.top && now.right >= was.right &&
+                               now.bottom >= was.bottom;
+            if (!grown) report(what + " moved to " + describe(now) + " from " + describe(was));
+            const RECT room = roomIn(planned, i, made.window());
+            if (!inside(room, now))
+                report(what + " at " + describe(now) + " leaves its room " + describe(room));
+        }
+        for (std::size_t j = 0; j < shown.size(); ++j) {
+            if (j == i || !IsWindowVisible(shown[j])) continue;
+            const RECT other = boxIn(dialog, shown[j]);
+            if (overlap(now, other) && !overlap(was, boxIn(made.window(), planned[j])))
+                report(what + " at " + describe(now) + " overlaps control " + std::to_string(j) +
+                       " at " + describe(other));
+        }
+    }
+    if (!problems.empty()) fail("at " + std::to_string(screenDpi()) + " DPI" + problems.substr(1));
+}
