@@ -23,12 +23,31 @@ std::string lockedFileReason(const WriteLock& lock, const Installation& install,
                : expected::readOnlyReason(install.inInstall(name));
 }
 
-void lockedFolderAtStartUpAndGenerate(const CaseContext& context) {
+Installation installationWith(const CaseContext& context, const std::string& name,
+                              const std::string& bytes) {
     Installation install(context.name, context.payload);
     setInstallPath(install.installDirectory());
-    writeFileBytes(install.inInstall("SLscript.bat"), kOldScript);
-    WriteLock lock({install.installDirectory(), install.inInstall("SLscript.bat")});
-    lock.requireLocked();
+    writeFileBytes(install.inInstall(name), bytes);
+    return install;
+}
+
+// A fresh installation with one file besides the program, the folder and that
+// file locked; the case is skipped where no lock takes effect.
+struct LockedInstallation {
+    LockedInstallation(const CaseContext& context, const std::string& name,
+                       const std::string& bytes)
+        : install(installationWith(context, name, bytes)),
+          lock({install.installDirectory(), install.inInstall(name)}) {
+        lock.requireLocked();
+    }
+    Installation install;
+    WriteLock lock;
+};
+
+void lockedFolderAtStartUpAndGenerate(const CaseContext& context) {
+    LockedInstallation locked(context, "SLscript.bat", kOldScript);
+    const Installation& install = locked.install;
+    const WriteLock& lock = locked.lock;
 
     auto program = startProgram(install);  // with no results.htm
     const ShownBox box = waitForBox(*program, kProgramStart);
@@ -67,11 +86,9 @@ void lockedFolderAtStartUpAndGenerate(const CaseContext& context) {
 }
 
 void lockedFolderKeepsTheResultsPage(const CaseContext& context) {
-    Installation install(context.name, context.payload);
-    setInstallPath(install.installDirectory());
-    writeFileBytes(install.inInstall("results.htm"), kOldResults);
-    WriteLock lock({install.installDirectory(), install.inInstall("results.htm")});
-    lock.requireLocked();
+    LockedInstallation locked(context, "results.htm", kOldResults);
+    const Installation& install = locked.install;
+    const WriteLock& lock = locked.lock;
 
     auto program = startProgram(install);
     HWND window = program->waitForWindow("#32770", expected::kDialogCaption, kProgramStart);
