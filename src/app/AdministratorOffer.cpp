@@ -9,6 +9,11 @@ std::string offerQuestion(const std::string& folder) {
            "Yes: Windows asks for your permission, then it starts\n"
            "again with administrator rights. No: it goes on without.";
 }
+
+std::string restartFailure(const std::string& systemText) {
+    return "The script generator could not start again as\nadministrator:\n" + systemText +
+           "\n\nIt goes on without administrator rights.";
+}
 }  // namespace
 
 bool startedByAdministratorOffer(const std::string& commandLine) {
@@ -34,5 +39,11 @@ bool startedAgainAsAdministrator(DialogWindow& window, WriteFailures& failures,
     if (startedByOffer || !rights.canStartAsAdministrator() || rights.isAdministrator())
         return false;
     if (window.tell(offerQuestion(refused->folder), msg::kQuestion) != msg::kYes) return false;
-    return window.startAgainAsAdministrator(kStartedAsAdministratorMarker);
+    const AdministratorStart start =
+        window.startAgainAsAdministrator(kStartedAsAdministratorMarker);
+    // A declined prompt needs no word; any other failure would leave the user
+    // wondering why nothing started.
+    if (start.outcome == AdministratorStart::Outcome::kFailed)
+        window.tell(restartFailure(start.systemText), msg::kStop);
+    return start.outcome == AdministratorStart::Outcome::kStarted;
 }

@@ -1,6 +1,8 @@
 #include "common/TextFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -22,6 +24,18 @@ std::FILE* openForReading(const std::string& path) {
     else
         std::ungetc(first, file);
     return file;
+}
+
+// The C runtime's record of the call that just failed. On Windows _doserrno
+// is that call's own Windows error, and 0 when the runtime failed without one
+// (a write that stored nothing on a full disk of Windows 95 to ME); errno alone
+// makes one EACCES of a dozen causes.
+WriteCause causeOfFailure(bool atWrite) {
+#ifdef _WIN32
+    return {atWrite, errno, static_cast<unsigned long>(_doserrno)};
+#else
+    return {atWrite, errno, 0};
+#endif
 }
 
 std::FILE* openForWriting(const std::string& path) {
@@ -60,7 +74,9 @@ void TextReader::close() {
 }
 
 TextWriter::TextWriter(const std::string& path)
-    : file_(openForWriting(path)), buffer_(file_ ? new char[kBufferSize] : nullptr) {}
+    : file_(openForWriting(path)), buffer_(file_ ? new char[kBufferSize] : nullptr) {
+    if (!file_) failure_ = causeOfFailure(false);
+}
 
 TextWriter::~TextWriter() { close(); }
 
@@ -96,15 +112,20 @@ void TextWriter::put(std::string_view bytes) {
 
 void TextWriter::flush() {
     if (buffered_ > 0 && std::fwrite(buffer_.get(), 1, buffered_, file_) != buffered_)
-        failed_ = true;
+        noteFailure(true);
     buffered_ = 0;
+}
+
+void TextWriter::noteFailure(bool atWrite) {
+    if (!failed_) failure_ = causeOfFailure(atWrite);
+    failed_ = true;
 }
 
 bool TextWriter::close() {
     if (!file_) return false;
     flush();
-    if (std::ferror(file_)) failed_ = true;
-    if (std::fclose(file_) != 0) failed_ = true;
+    if (std::ferror(file_)) noteFailure(true);
+    if (std::fclose(file_) != 0) noteFailure(true);
     file_ = nullptr;
     return !failed_;
 }

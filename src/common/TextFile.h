@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Ports.h"
+
 // Reading: CR LF arrives as LF, and a byte 26 ends the file.
 class TextReader {
    public:
@@ -42,14 +44,18 @@ class TextWriter {
     void writeVerbatim(std::string_view bytes);
     // Closes the file; true when the open, every write and the close succeeded.
     bool close();
+    // Why the first of them that failed did, as the C runtime told it then.
+    const WriteCause& failure() const { return failure_; }
 
    private:
     static constexpr std::size_t kBufferSize = 64 * 1024;
     void put(std::string_view bytes);
     void flush();
+    void noteFailure(bool atWrite);
 
     std::FILE* file_ = nullptr;
     bool failed_ = false;
+    WriteCause failure_;
     std::unique_ptr<char[]> buffer_;
     std::size_t buffered_ = 0;
 };

@@ -17,6 +17,16 @@ std::string writeFailureReason(const WriteFailure& failure, bool administratorWo
         case WriteFault::kReadOnlyFile:
             return "The file\n" + failure.file +
                    "\nis read-only. Its Read-only attribute can be removed\nin its Properties.";
+        case WriteFault::kHiddenFile:
+            return "The file\n" + failure.file +
+                   "\nis hidden, and Windows lets no program replace a hidden\n"
+                   "file. Clear its Hidden attribute in its Properties, or\n"
+                   "choose another name.";
+        case WriteFault::kSystemFile:
+            return "The file\n" + failure.file +
+                   "\nis a system file, which Windows lets no program replace.\n"
+                   "Clear its System attribute (attrib -s in a command\n"
+                   "prompt), or choose another name.";
         case WriteFault::kFolderInTheWay:
             return "A folder has the name of the file\n" + failure.file +
                    "\nRename or remove that folder.";
@@ -24,6 +34,15 @@ std::string writeFailureReason(const WriteFailure& failure, bool administratorWo
             return "The folder\n" + failure.folder +
                    "\nis on a CD-ROM, which takes no files.\n"
                    "Copy the demo to a hard disk and start it there.";
+        case WriteFault::kNetworkFolder:
+            return "The network folder\n" + failure.folder +
+                   "\ntakes no files from you: its share does not allow it,\n"
+                   "and administrator rights do not change that. Ask the\n"
+                   "share's owner, or install the demo on a local disk.";
+        case WriteFault::kWriteNotAllowed:
+            return "The folder\n" + failure.folder +
+                   "\nor its drive does not allow writing. Copy the demo\n"
+                   "to a folder that does and start it there.";
         case WriteFault::kWriteProtected:
             return "The folder\n" + failure.folder +
                    "\nis on a write-protected disk.\n"
@@ -41,8 +60,9 @@ std::string writeFailureReason(const WriteFailure& failure, bool administratorWo
     return failure.file + "\n" + failure.systemText;
 }
 
-void WriteReporter::tellFailed(const std::string& firstLine, const std::string& fileName) {
-    const WriteFailure failure = failures_.lastFailure(fileName);
+void WriteReporter::tellFailed(const std::string& firstLine, const std::string& fileName,
+                               const WriteCause& cause) {
+    const WriteFailure failure = failures_.failureOf(fileName, cause);
     const bool administratorWouldHelp =
         rights_.canStartAsAdministrator() && !rights_.isAdministrator();
     boxes_.tell(paragraph(firstLine, writeFailureReason(failure, administratorWouldHelp)),

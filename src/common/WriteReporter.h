@@ -19,9 +19,10 @@ class WriteReporter {
     // For the questions a writer asks on the way.
     MessageBoxes& boxes() { return boxes_; }
 
-    // After a failed open or close of the file: the first line as the program
-    // has always shown it, then why. Must come straight after the failure.
-    void tellFailed(const std::string& firstLine, const std::string& fileName);
+    // After a failed open, write or close of the file: the first line as the
+    // program has always shown it, then why.
+    void tellFailed(const std::string& firstLine, const std::string& fileName,
+                    const WriteCause& cause);
     // A name refused before anything was opened, and why.
     void tellRefused(const std::string& firstLine, const std::string& reason);
 

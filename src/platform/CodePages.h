@@ -20,6 +20,9 @@ class CodePages {
     virtual std::string consoleToWindows(const std::string& consoleText) const = 0;
 
     virtual bool isWindowsLeadByte(char c) const = 0;
+    // The Unicode character that a byte standing alone is in the Windows code
+    // page (0xB9 is ¹ in 1252, № in 1251, a katakana in 932); 0 for none.
+    virtual unsigned windowsCharacter(char c) const = 0;
     virtual bool isConsoleLeadByte(char c) const = 0;
 
     // The longest start of the Windows text that fits in maxBytes without

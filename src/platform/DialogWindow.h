@@ -9,6 +9,13 @@
 
 class ColorListBox;
 
+// How starting again as administrator went.
+struct AdministratorStart {
+    enum class Outcome { kStarted, kDeclined, kFailed };
+    Outcome outcome = Outcome::kStarted;
+    std::string systemText;  // kFailed: why, in the system's words
+};
+
 class DialogWindow : public MessageBoxes {
    public:
     // Texts, checks and enabling, by control id.
@@ -46,9 +53,8 @@ class DialogWindow : public MessageBoxes {
     virtual void runAboutDialog(const std::string& disclaimer) = 0;
 
     // Starts this program again as administrator, with these arguments, the
-    // system's prompt owned by this window. False when the user declined the
-    // prompt or the start failed.
-    virtual bool startAgainAsAdministrator(const std::string& arguments) = 0;
+    // system's prompt owned by this window.
+    virtual AdministratorStart startAgainAsAdministrator(const std::string& arguments) = 0;
 
     // Ends the modal run with this result (IDOK 1, IDCANCEL 2).
     virtual void endDialog(int result) = 0;

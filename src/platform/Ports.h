@@ -58,12 +58,16 @@ class ScriptHost {
 
 // Why a file could not be written, as far as it tells the user what to do.
 enum class WriteFault {
-    kAccessDenied,    // only administrators may change the folder
-    kReadOnlyFile,    // an existing file with the read-only attribute
-    kFolderInTheWay,  // a folder has the file's name
-    kCdRom,           // a CD-ROM refuses every new file
-    kWriteProtected,  // a write-protected disk
-    kInUse,           // another program holds the file open
+    kAccessDenied,     // only administrators may change the folder
+    kReadOnlyFile,     // an existing file with the read-only attribute
+    kHiddenFile,       // an existing hidden file, which Windows lets nobody replace
+    kSystemFile,       // an existing system file, likewise
+    kFolderInTheWay,   // a folder has the file's name
+    kCdRom,            // a CD-ROM refuses every new file
+    kNetworkFolder,    // a share that gives this user no right to write
+    kWriteNotAllowed,  // Windows 95, 98 and ME: a folder or drive that takes no writes
+    kWriteProtected,   // a write-protected disk
+    kInUse,            // another program holds the file open
     kDiskFull,
     kOther,  // anything else: the system's own words
 };
@@ -75,12 +79,19 @@ struct WriteFailure {
     std::string systemText;  // the system's text for the error
 };
 
+// What the C runtime knew when an open, a write or a close failed, taken at
+// that moment: later calls may leave other errors behind.
+struct WriteCause {
+    bool atWrite = false;           // the file had opened: a write or the close failed
+    int errnoValue = 0;             // the C runtime's errno
+    unsigned long systemError = 0;  // the Windows error of the failing call; 0: there was none
+};
+
 class WriteFailures {
    public:
     virtual ~WriteFailures() = default;
-    // Why opening or closing that file for writing failed; asked straight
-    // after the failure, before anything else has reached the system.
-    virtual WriteFailure lastFailure(const std::string& fileName) = 0;
+    // Why opening, writing or closing that file failed, from its cause.
+    virtual WriteFailure failureOf(const std::string& fileName, const WriteCause& cause) = 0;
     // Whether the working directory takes a new file, by creating one that is
     // gone when closed, even when the program is killed; nothing when it does.
     virtual std::optional<WriteFailure> probeWorkingDirectory() = 0;

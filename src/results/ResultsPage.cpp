@@ -94,7 +94,7 @@ bool writeEmptyResultsPage(WriteReporter& reporter, const std::string& path) {
         if (page.close()) return true;
     }
     // A page that could not be written whole is as useless as one never opened.
-    reporter.tellFailed(kCantWriteMessage, path);
+    reporter.tellFailed(kCantWriteMessage, path, page.failure());
     return false;
 }
 

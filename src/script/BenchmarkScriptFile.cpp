@@ -42,13 +42,13 @@ bool writeScriptFile(const std::string& scriptName, const BenchmarkSettings& set
         return false;
     TextWriter file(scriptName);
     if (!file.isOpen()) {
-        reporter.tellFailed(kCouldNotWrite, scriptName);
+        reporter.tellFailed(kCouldNotWrite, scriptName, file.failure());
         return false;
     }
     writeBenchmarkScriptText(file, settings, reader);
     if (!file.close()) {
         // A half-written script (a full disk) would run a wrong series of tests.
-        reporter.tellFailed(kCouldNotWrite, scriptName);
+        reporter.tellFailed(kCouldNotWrite, scriptName, file.failure());
         std::remove(scriptName.c_str());
         return false;
     }

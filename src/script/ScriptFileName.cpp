@@ -51,11 +51,19 @@ std::string baseName(const std::string& name, const CodePages& codePages) {
     return base;
 }
 
-bool isDeviceName(const std::string& base) {
-    for (const char* device : {"CON", "PRN", "AUX", "NUL"})
+// Windows counts the superscript digits among the digits of COM and LPT.
+bool isDeviceDigit(char c, const CodePages& codePages) {
+    if (c >= '1' && c <= '9') return true;
+    const unsigned character = codePages.windowsCharacter(c);
+    return character == 0xB9 || character == 0xB2 || character == 0xB3;  // ¹ ² ³
+}
+
+bool isDeviceName(const std::string& base, const CodePages& codePages) {
+    // CLOCK$ is the clock of Windows 95 to ME: a script written to it sets the time.
+    for (const char* device : {"CON", "PRN", "AUX", "NUL", "CLOCK$"})
         if (base == device) return true;
     return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
-           base[3] >= '1' && base[3] <= '9';
+           !codePages.isWindowsLeadByte(base[3]) && isDeviceDigit(base[3], codePages);
 }
 }  // namespace
 
@@ -66,7 +74,7 @@ std::string scriptNameRefusal(const std::string& name, const CodePages& codePage
                "Windows cannot hold ? * < > | \" or control characters,\n"
                "nor a : other than after a drive letter.";
     const std::string base = baseName(name, codePages);
-    if (isDeviceName(base))
+    if (isDeviceName(base, codePages))
         return "The name '" + name + "' is not allowed: " + base +
                " names a device\non Windows, whatever its extension (so do CON, PRN,\n"
                "AUX, NUL, COM1 to COM9 and LPT1 to LPT9).";

@@ -5,6 +5,7 @@
 
 #include "win32/AboutDialog.h"
 #include "win32/Win32ColorListBox.h"
+#include "win32/Win32Services.h"
 
 int Win32DialogWindow::showMessageBox(const std::string& text, const std::string& caption,
                                       unsigned style) {
@@ -111,22 +112,67 @@ void Win32DialogWindow::runAboutDialog(const std::string& disclaimer) {
     about.run(dialog_);
 }
 
+namespace {
+// ShellExecuteEx asks for COM on the calling thread, for handlers that use it.
+// CoInitializeEx is not on the first Windows 95: looked up, and only on the
+// Windows that can start a program as administrator.
+class ComForShellExecute {
+   public:
+    ComForShellExecute() : ole32_(LoadLibraryA("ole32.dll")) {
+        using Initialize = HRESULT(WINAPI*)(LPVOID, DWORD);
+        const auto initialize =
+            reinterpret_cast<Initialize>(reinterpret_cast<void (*)()>(function("CoInitializeEx")));
+        initialized_ =
+            initialize &&
+            SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    }
+    ~ComForShellExecute() {
+        using Uninitialize = void(WINAPI*)();
+        const auto uninitialize = reinterpret_cast<Uninitialize>(
+            reinterpret_cast<void (*)()>(function("CoUninitialize")));
+        if (initialized_ && uninitialize) uninitialize();
+        if (ole32_) FreeLibrary(ole32_);
+    }
+    ComForShellExecute(const ComForShellExecute&) = delete;
+    ComForShellExecute& operator=(const ComForShellExecute&) = delete;
+
+   private:
+    FARPROC function(const char* name) const {
+        return ole32_ ? GetProcAddress(ole32_, name) : nullptr;
+    }
+    HMODULE ole32_;
+    bool initialized_ = false;
+};
+}  // namespace
+
 // "runas" shows the UAC prompt on Vista and later and the "Run As" dialog on
 // 2000 and XP, owned by the dialog so that it comes up in front. The new copy
-// finds the installation folder in the registry, as every start does.
-bool Win32DialogWindow::startAgainAsAdministrator(const std::string& arguments) {
+// starts in the installation folder and finds it in the registry too, as every
+// start does.
+AdministratorStart Win32DialogWindow::startAgainAsAdministrator(const std::string& arguments) {
+    using Outcome = AdministratorStart::Outcome;
     char program[MAX_PATH] = {};
+    char folder[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return false;
+    const DWORD folderLength = GetCurrentDirectoryA(MAX_PATH, folder);
+    if (length == 0 || length >= MAX_PATH || folderLength == 0 || folderLength >= MAX_PATH)
+        return {Outcome::kFailed, windowsErrorText(GetLastError())};
+    const ComForShellExecute com;
     SHELLEXECUTEINFOA start = {};
     start.cbSize = sizeof start;
-    start.fMask = SEE_MASK_FLAG_NO_UI;  // a declined prompt needs no second message
+    // Our own message says why a start failed; this program ends right after
+    // the start, so the start must be complete when the call returns.
+    start.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
     start.hwnd = dialog_;
     start.lpVerb = "runas";
     start.lpFile = program;
     start.lpParameters = arguments.c_str();
+    start.lpDirectory = folder;
     start.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExA(&start) != FALSE;
+    if (ShellExecuteExA(&start)) return {Outcome::kStarted, {}};
+    const DWORD error = GetLastError();
+    if (error == ERROR_CANCELLED) return {Outcome::kDeclined, {}};
+    return {Outcome::kFailed, windowsErrorText(error)};
 }
 
 void Win32DialogWindow::endDialog(int result) { EndDialog(dialog_, result); }

@@ -32,7 +32,7 @@ class Win32DialogWindow : public DialogWindow {
     std::string loadString(unsigned id) const override;
     void setWindowIcons() override;
     void runAboutDialog(const std::string& disclaimer) override;
-    bool startAgainAsAdministrator(const std::string& arguments) override;
+    AdministratorStart startAgainAsAdministrator(const std::string& arguments) override;
     void endDialog(int result) override;
 
    private:

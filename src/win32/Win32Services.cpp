@@ -118,4 +118,9 @@ std::string Win32CodePages::consoleToWindows(const std::string& consoleText) con
 
 bool Win32CodePages::isWindowsLeadByte(char c) const { return isLeadByteOf(windows_, c); }
 
+unsigned Win32CodePages::windowsCharacter(char c) const {
+    WCHAR character = 0;
+    return MultiByteToWideChar(CP_ACP, 0, &c, 1, &character, 1) == 1 ? character : 0;
+}
+
 bool Win32CodePages::isConsoleLeadByte(char c) const { return isLeadByteOf(console_, c); }

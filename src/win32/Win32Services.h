@@ -32,10 +32,13 @@ class Win32ScriptHost : public ScriptHost {
     std::string shortName(const std::string& fileName) override;
 };
 
+// The system's text for a Windows error, without its line end.
+std::string windowsErrorText(unsigned long error);
+
 // Windows errors turned into what the user can act on.
 class Win32WriteFailures : public WriteFailures {
    public:
-    WriteFailure lastFailure(const std::string& fileName) override;
+    WriteFailure failureOf(const std::string& fileName, const WriteCause& cause) override;
     std::optional<WriteFailure> probeWorkingDirectory() override;
 };
 
@@ -53,6 +56,7 @@ class Win32CodePages : public CodePages {
     std::string windowsToConsole(const std::string& windowsText) const override;
     std::string consoleToWindows(const std::string& consoleText) const override;
     bool isWindowsLeadByte(char c) const override;
+    unsigned windowsCharacter(char c) const override;
     bool isConsoleLeadByte(char c) const override;
 
    private:

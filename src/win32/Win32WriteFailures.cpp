@@ -1,7 +1,8 @@
-// Why a write failed, from the Windows error itself: the C runtime's errno
-// makes EACCES of a dozen different causes.
+// Gathers the facts of a failed write for the core to decide its cause: the
+// Windows error of the failing call, what stands at the path, its drive.
 #include <windows.h>
 
+#include "common/WriteFailureCause.h"
 #include "win32/Win32Services.h"
 
 namespace {
@@ -39,7 +40,42 @@ std::string rootOf(const std::string& fullPath) {
     return {};
 }
 
-std::string systemText(DWORD error) {
+PathFacts pathFactsOf(const FullPath& path) {
+    PathFacts facts;
+    const DWORD attributes = GetFileAttributesA(path.file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        facts.folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        facts.readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+        facts.hidden = (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+        facts.system = (attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+    }
+    const std::string root = rootOf(path.file);
+    switch (GetDriveTypeA(root.empty() ? nullptr : root.c_str())) {
+        case DRIVE_CDROM:
+            facts.drive = DriveKind::kCdRom;
+            break;
+        case DRIVE_REMOTE:
+            facts.drive = DriveKind::kRemote;
+            break;
+        default:
+            break;
+    }
+    return facts;
+}
+
+WriteFailure failureFrom(const WriteCause& cause, const std::string& name) {
+    const FullPath path = fullPathOf(name);
+    WriteFacts facts{cause, {}, Win32AdministratorRights().hasFilePermissions()};
+    if (pathFactsMatter(cause)) facts.path = pathFactsOf(path);
+    const std::string text = cause.systemError != 0
+                                 ? windowsErrorText(cause.systemError)
+                                 : "Error " + std::to_string(cause.errnoValue) +
+                                       " of the C runtime, with no Windows error.";
+    return {classifyWriteFailure(facts), path.file, path.folder, text};
+}
+}  // namespace
+
+std::string windowsErrorText(unsigned long error) {
     char* text = nullptr;
     const DWORD length = FormatMessageA(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -52,40 +88,8 @@ std::string systemText(DWORD error) {
     return words;
 }
 
-WriteFault faultOf(DWORD error, const FullPath& path) {
-    switch (error) {
-        case ERROR_ACCESS_DENIED: {
-            const DWORD attributes = GetFileAttributesA(path.file.c_str());
-            if (attributes != INVALID_FILE_ATTRIBUTES) {
-                if (attributes & FILE_ATTRIBUTE_DIRECTORY) return WriteFault::kFolderInTheWay;
-                if (attributes & FILE_ATTRIBUTE_READONLY) return WriteFault::kReadOnlyFile;
-            }
-            const std::string root = rootOf(path.file);
-            if (GetDriveTypeA(root.empty() ? nullptr : root.c_str()) == DRIVE_CDROM)
-                return WriteFault::kCdRom;
-            return WriteFault::kAccessDenied;
-        }
-        case ERROR_WRITE_PROTECT:
-            return WriteFault::kWriteProtected;
-        case ERROR_SHARING_VIOLATION:
-        case ERROR_LOCK_VIOLATION:
-            return WriteFault::kInUse;
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-            return WriteFault::kDiskFull;
-        default:
-            return WriteFault::kOther;
-    }
-}
-
-WriteFailure failureOf(DWORD error, const std::string& name) {
-    const FullPath path = fullPathOf(name);
-    return {faultOf(error, path), path.file, path.folder, systemText(error)};
-}
-}  // namespace
-
-WriteFailure Win32WriteFailures::lastFailure(const std::string& fileName) {
-    return failureOf(GetLastError(), fileName);
+WriteFailure Win32WriteFailures::failureOf(const std::string& fileName, const WriteCause& cause) {
+    return failureFrom(cause, fileName);
 }
 
 std::optional<WriteFailure> Win32WriteFailures::probeWorkingDirectory() {
@@ -95,14 +99,11 @@ std::optional<WriteFailure> Win32WriteFailures::probeWorkingDirectory() {
         "~ScriptGen write test " + std::to_string(GetCurrentProcessId()) + ".tmp";
     HANDLE probe = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (probe != INVALID_HANDLE_VALUE) {
-        CloseHandle(probe);
-        return std::nullopt;
-    }
-    const DWORD error = GetLastError();
-    // Someone else's file of that name: the folder takes files all the same.
-    if (error == ERROR_FILE_EXISTS) return std::nullopt;
-    WriteFailure failure = failureOf(error, name);
+    const bool created = probe != INVALID_HANDLE_VALUE;
+    const DWORD error = created ? 0 : GetLastError();
+    if (created) CloseHandle(probe);
+    if (probeShowsFolderTakesFiles(created, error)) return std::nullopt;
+    WriteFailure failure = failureFrom({false, 0, error}, name);
     failure.file = failure.folder;
     return failure;
 }

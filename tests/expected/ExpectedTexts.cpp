@@ -15,6 +15,12 @@ std::string accessDeniedReason(const std::string& folder) {
            "\nInstall the demo in a folder of its own outside\nProgram Files.";
 }
 
+std::string writeNotAllowedReason(const std::string& folder) {
+    return "The folder\n" + folder +
+           "\nor its drive does not allow writing. Copy the demo\nto a folder that does and "
+           "start it there.";
+}
+
 std::string readOnlyReason(const std::string& file) {
     return "The file\n" + file +
            "\nis read-only. Its Read-only attribute can be removed\nin its Properties.";

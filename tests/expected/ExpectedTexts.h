@@ -34,6 +34,8 @@ std::string overwriteQuestion(const std::string& scriptName);
 std::string failedWrite(const std::string& firstLine, const std::string& reason);
 // Why, for a program that runs as administrator already (every program under Wine).
 std::string accessDeniedReason(const std::string& folder);
+// Windows 95, 98 and ME, which have no administrators.
+std::string writeNotAllowedReason(const std::string& folder);
 std::string readOnlyReason(const std::string& file);
 std::string inUseReason(const std::string& file);
 std::string folderInTheWayReason(const std::string& file);

@@ -2,7 +2,9 @@
 // - Western European: Windows 1252 and console 437, which put the same
 //   letters at other bytes (é is E9 and 82) and turn some characters into
 //   operators on the way (‰ ‹ › become % < >), as the system's best fit does;
-// - Japanese: 932 for both, whose lead bytes are 81-9F and E0-FC.
+// - Japanese: 932 for both, whose lead bytes are 81-9F and E0-FC;
+// - Cyrillic: Windows 1251, as far as the characters of its bytes B2, B3, B9
+//   (І і №), which in 1252 are the superscript digits.
 #pragma once
 
 #include <array>
@@ -15,6 +17,11 @@ class FakeCodePages : public CodePages {
    public:
     static FakeCodePages westernEuropean() { return FakeCodePages(false); }
     static FakeCodePages japanese() { return FakeCodePages(true); }
+    static FakeCodePages cyrillic() {
+        FakeCodePages pages(false);
+        pages.cyrillic_ = true;
+        return pages;
+    }
 
     std::string windowsToConsole(const std::string& text) const override {
         return doubleByte_ ? text : mapped(text, false);
@@ -24,6 +31,20 @@ class FakeCodePages : public CodePages {
     }
     bool isWindowsLeadByte(char c) const override { return isLeadByte(c); }
     bool isConsoleLeadByte(char c) const override { return isLeadByte(c); }
+    unsigned windowsCharacter(char c) const override {
+        const auto value = static_cast<unsigned char>(c);
+        if (value < 0x80) return value;
+        if (doubleByte_)  // the one-byte katakana; lead bytes alone are none
+            return value >= 0xA1 && value <= 0xDF ? 0xFF61u + (value - 0xA1u) : 0;
+        if (cyrillic_) {
+            static constexpr std::array<std::pair<unsigned char, unsigned>, 3> kCyrillic{
+                {{0xB2, 0x0406}, {0xB3, 0x0456}, {0xB9, 0x2116}}};
+            for (const auto& [byte, character] : kCyrillic)
+                if (value == byte) return character;
+            return 0;
+        }
+        return value >= 0xA0 ? value : 0;  // 1252's upper half is Latin-1's
+    }
 
    private:
     explicit FakeCodePages(bool doubleByte) : doubleByte_(doubleByte) {}
@@ -59,4 +80,5 @@ class FakeCodePages : public CodePages {
     }
 
     bool doubleByte_;
+    bool cyrillic_ = false;
 };

@@ -154,9 +154,9 @@ void FakeDialogWindow::runAboutDialog(const std::string& disclaimer) {
     aboutShown.push_back(disclaimer);
 }
 
-bool FakeDialogWindow::startAgainAsAdministrator(const std::string& arguments) {
+AdministratorStart FakeDialogWindow::startAgainAsAdministrator(const std::string& arguments) {
     startedAsAdministrator.push_back(arguments);
-    return administratorStartSucceeds;
+    return administratorStart;
 }
 
 void FakeDialogWindow::endDialog(int result) { endResult = result; }

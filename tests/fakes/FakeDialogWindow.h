@@ -45,7 +45,7 @@ class FakeDialogWindow : public DialogWindow {
     std::vector<std::string> events;  // "load <id>", "bind <id>", "list add", ...
     bool hasSystemMenu = true;
     std::vector<std::string> startedAsAdministrator;  // the arguments of each start
-    bool administratorStartSucceeds = true;           // false: the user declined the prompt
+    AdministratorStart administratorStart;            // how each start goes
     std::string aboutBoxString = "&About Solanthra...";
 
     // What a user does.
@@ -81,7 +81,7 @@ class FakeDialogWindow : public DialogWindow {
     std::string loadString(unsigned id) const override;
     void setWindowIcons() override;
     void runAboutDialog(const std::string& disclaimer) override;
-    bool startAgainAsAdministrator(const std::string& arguments) override;
+    AdministratorStart startAgainAsAdministrator(const std::string& arguments) override;
     void endDialog(int result) override;
 
     bool isEnabled(int id) const;

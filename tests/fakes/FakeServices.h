@@ -59,7 +59,7 @@ struct FakeWriteFailures : WriteFailures {
     std::optional<WriteFailure> probeFinds;
     std::vector<std::string> asked;
     int probes = 0;
-    WriteFailure lastFailure(const std::string& fileName) override {
+    WriteFailure failureOf(const std::string& fileName, const WriteCause&) override {
         asked.push_back(fileName);
         WriteFailure told = failure;
         if (told.file.empty()) told.file = fileName;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -117,6 +118,11 @@ TEST(TextWriter, FileInMissingDirectoryDoesNotOpenAndCloseReportsFailure) {
     EXPECT_FALSE(writer.isOpen());
     writer.write("ignored\n");
     EXPECT_FALSE(writer.close());
+    EXPECT_FALSE(writer.failure().atWrite);
+    EXPECT_EQ(writer.failure().errnoValue, ENOENT);
+#ifdef _WIN32
+    EXPECT_EQ(writer.failure().systemError, 3u);  // the path was not found
+#endif
 }
 
 #ifndef _WIN32
@@ -125,6 +131,8 @@ TEST(TextWriter, CloseReportsAWriteThatFailed) {
     ASSERT_TRUE(writer.isOpen());
     writer.write("no room\n");
     EXPECT_FALSE(writer.close());
+    EXPECT_TRUE(writer.failure().atWrite);
+    EXPECT_EQ(writer.failure().errnoValue, ENOSPC);
 }
 #endif
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AdministratorOffer.h"
+#include "common/WriteFailureCause.h"
 #include "fakes/DialogHarness.h"
 #include "platform/Notifications.h"
 #include "resource.h"
@@ -46,6 +47,7 @@ TEST(FailedWrite, EachCauseSaysWhyOnEveryWrite) {
         WriteFault fault;
         bool administrator;
         std::string reason;
+        bool canStart = true;  // Windows 2000 and later
     };
     const std::string file = kFile, folder = kFolder;
     const Cause causes[] = {
@@ -56,6 +58,27 @@ TEST(FailedWrite, EachCauseSaysWhyOnEveryWrite) {
         {WriteFault::kAccessDenied, true,
          "Only administrators may change the folder\n" + folder +
              "\nInstall the demo in a folder of its own outside\nProgram Files."},
+        {WriteFault::kAccessDenied, false,
+         "Only administrators may change the folder\n" + folder +
+             "\nInstall the demo in a folder of its own outside\nProgram Files.",
+         false},
+        {WriteFault::kHiddenFile, false,
+         "The file\n" + file +
+             "\nis hidden, and Windows lets no program replace a hidden\nfile. Clear its "
+             "Hidden attribute in its Properties, or\nchoose another name."},
+        {WriteFault::kSystemFile, false,
+         "The file\n" + file +
+             "\nis a system file, which Windows lets no program replace.\nClear its System "
+             "attribute (attrib -s in a command\nprompt), or choose another name."},
+        {WriteFault::kNetworkFolder, false,
+         "The network folder\n" + folder +
+             "\ntakes no files from you: its share does not allow it,\nand administrator "
+             "rights do not change that. Ask the\nshare's owner, or install the demo on a "
+             "local disk."},
+        {WriteFault::kWriteNotAllowed, false,
+         "The folder\n" + folder +
+             "\nor its drive does not allow writing. Copy the demo\nto a folder that does "
+             "and start it there."},
         {WriteFault::kReadOnlyFile, false,
          "The file\n" + file +
              "\nis read-only. Its Read-only attribute can be removed\nin its Properties."},
@@ -82,6 +105,7 @@ TEST(FailedWrite, EachCauseSaysWhyOnEveryWrite) {
             ASSERT_TRUE(h.start());
             h.writeFailures.failure = {cause.fault, file, folder, "The device is not ready."};
             h.rights.administrator = cause.administrator;
+            h.rights.canStart = cause.canStart;
             write.run(h);
             const ShownMessage told{std::string(write.firstLine) + "\n\n" + cause.reason,
                                     "Solanthra v1.1a", 16};
@@ -104,6 +128,57 @@ TEST(FailedWrite, AMissingPageThatCannotBeCreatedAtStartUpSaysWhy) {
     EXPECT_EQ(h.writeFailures.asked, std::vector<std::string>{"results.htm"});
 }
 
+// The Windows error of the failing call, what stands at the path and where:
+// the first cause that fits is the one told.
+TEST(FailedWrite, TheFirstCauseThatFitsIsTold) {
+    using W = WriteFault;
+    const WriteCause denied{false, 13, winerror::kAccessDenied};
+    const PathFacts none;
+    PathFacts folder, readOnly, hidden, system, readOnlyHidden, cdRom, remote, hiddenRemote;
+    folder.folder = folder.readOnly = true;
+    readOnly.readOnly = readOnlyHidden.readOnly = true;
+    hidden.hidden = readOnlyHidden.hidden = hiddenRemote.hidden = true;
+    system.system = true;
+    cdRom.drive = DriveKind::kCdRom;
+    remote.drive = hiddenRemote.drive = DriveKind::kRemote;
+    struct Row {
+        const char* what;
+        WriteFacts facts;
+        WriteFault fault;
+    };
+    const Row rows[] = {
+        {"denied", {denied, none, true}, W::kAccessDenied},
+        {"a folder, read-only", {denied, folder, true}, W::kFolderInTheWay},
+        {"read-only and hidden", {denied, readOnlyHidden, true}, W::kReadOnlyFile},
+        {"hidden", {denied, hidden, true}, W::kHiddenFile},
+        {"system", {denied, system, true}, W::kSystemFile},
+        {"CD-ROM", {denied, cdRom, true}, W::kCdRom},
+        {"network", {denied, remote, true}, W::kNetworkFolder},
+        {"hidden on a network", {denied, hiddenRemote, true}, W::kHiddenFile},
+        {"Windows 98", {denied, none, false}, W::kWriteNotAllowed},
+        {"Windows 98, CD-ROM", {denied, cdRom, false}, W::kCdRom},
+        {"write-protected", {{false, 13, winerror::kWriteProtect}, none, true}, W::kWriteProtected},
+        {"sharing", {{false, 13, winerror::kSharingViolation}, remote, true}, W::kInUse},
+        {"lock", {{true, 13, winerror::kLockViolation}, none, true}, W::kInUse},
+        {"disk full", {{true, 28, winerror::kDiskFull}, none, true}, W::kDiskFull},
+        {"handle disk full", {{true, 28, winerror::kHandleDiskFull}, none, true}, W::kDiskFull},
+        // 95 to ME: a write that stored nothing, with no Windows error at all;
+        // whatever error an earlier call left behind does not count.
+        {"write without a Windows error", {{true, 28, 0}, hidden, false}, W::kDiskFull},
+        {"open without a Windows error", {{false, 24, 0}, none, true}, W::kOther},
+        {"not ready", {{false, 13, 21}, hidden, true}, W::kOther},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(classifyWriteFailure(row.facts), row.fault);
+    }
+    EXPECT_TRUE(pathFactsMatter(denied));
+    EXPECT_FALSE(pathFactsMatter({true, 28, winerror::kDiskFull}));
+    EXPECT_TRUE(probeShowsFolderTakesFiles(true, 0));
+    EXPECT_TRUE(probeShowsFolderTakesFiles(false, winerror::kFileExists));
+    EXPECT_FALSE(probeShowsFolderTakesFiles(false, winerror::kAccessDenied));
+}
+
 // Names that are no file on Windows are refused before anything is opened: an
 // existing file of that name is neither asked about nor touched.
 TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
@@ -113,10 +188,11 @@ TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
     const std::string devices =
         " names a device\non Windows, whatever its extension (so do CON, PRN,\nAUX, NUL, COM1 "
         "to COM9 and LPT1 to LPT9).";
+    enum CodePage { k1252, k932, k1251 };
     struct Row {
         std::string typed;
         std::string refusal;  // empty: the script is written
-        bool japanese = false;
+        CodePage codePage = k1252;
     };
     const Row rows[] = {
         {"NUL", "The name 'NUL.bat' is not allowed: NUL" + devices},
@@ -124,6 +200,13 @@ TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
         {"Con.txt", "The name 'Con.txt.bat' is not allowed: CON" + devices},
         {"sub\\lpt9 .bat", "The name 'sub\\lpt9 .bat' is not allowed: LPT9" + devices},
         {"com1", "The name 'com1.bat' is not allowed: COM1" + devices},
+        {"a/nul.bat", "The name 'a/nul.bat' is not allowed: NUL" + devices},
+        {"COM\xB9", "The name 'COM\xB9.bat' is not allowed: COM\xB9" + devices},  // superscript 1
+        {"lpt\xB3.txt", "The name 'lpt\xB3.txt.bat' is not allowed: LPT\xB3" + devices},
+        {"COM\xB9", "", k1251},  // No
+        {"COM\xB9", "", k932},   // a one-byte katakana
+        {"clock$.x", "The name 'clock$.x.bat' is not allowed: CLOCK$" + devices},
+        {"1:x", "The name '1:x.bat" + characters},
         {"a?b", "The name 'a?b.bat" + characters},
         {"x|y", "The name 'x|y.bat" + characters},
         {"ab:c", "The name 'ab:c.bat" + characters},
@@ -132,7 +215,7 @@ TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
         {"COM10", ""},
         {"LPT0", ""},
         {"nul-run", ""},
-        {"\x83|\x83\\", "", true},  // two-byte characters whose second bytes read | and backslash
+        {"\x83|\x83\\", "", k932},  // two-byte characters whose second bytes read | and backslash
         {"\x83|", "The name '\x83|.bat" + characters},  // the same bytes, but in code page 1252
     };
 #ifdef _WIN32
@@ -144,14 +227,18 @@ TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
 #endif
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed);
-        if (row.japanese && !placeOldFiles) continue;
+        if (row.codePage != k1252 && !placeOldFiles) continue;
         DialogHarness h;
-        if (row.japanese) h.codePages = FakeCodePages::japanese();
+        if (row.codePage == k932) h.codePages = FakeCodePages::japanese();
+        if (row.codePage == k1251) h.codePages = FakeCodePages::cyrillic();
         ASSERT_TRUE(h.start());
         const bool named = row.typed.size() > 4 && row.typed.substr(row.typed.size() - 4) == ".bat";
         const std::string file = named ? row.typed : row.typed + ".bat";
         const bool oldFile = placeOldFiles && !row.refusal.empty();
-        if (oldFile) h.installation.write(file, "old");
+        if (oldFile) {
+            std::filesystem::create_directories((h.installation.path() / file).parent_path());
+            h.installation.write(file, "old");
+        }
         h.window.type(IDC_SCRIPT_NAME, row.typed);
         h.window.click(IDC_GENERATE_SCRIPT);
         ASSERT_EQ(h.window.messages.size(), 1u);
@@ -168,7 +255,7 @@ TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
 }
 
 TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
-    enum Probe { kTakesFiles, kDenied, kCdRom };
+    enum Probe { kTakesFiles, kDenied, kCdRom, kNetwork };
     struct Row {
         const char* what;
         bool ntLine = true;
@@ -177,25 +264,31 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
         bool canStart = true;
         bool administrator = false;
         int answer = msg::kYes;
-        bool startSucceeds = true;
+        AdministratorStart::Outcome start = AdministratorStart::Outcome::kStarted;
         // What follows.
         int probes = 1;
         bool asked = true;
         bool ended = true;
     };
+    constexpr auto kStarted = AdministratorStart::Outcome::kStarted;
     const Row rows[] = {
         {"denied, not administrator, Yes"},
-        {"No", true, kDenied, false, true, false, msg::kNo, true, 1, true, false},
-        {"prompt declined", true, kDenied, false, true, false, msg::kYes, false, 1, true, false},
-        {"folder takes files", true, kTakesFiles, false, true, false, msg::kYes, true, 1, false,
+        {"No", true, kDenied, false, true, false, msg::kNo, kStarted, 1, true, false},
+        {"prompt declined", true, kDenied, false, true, false, msg::kYes,
+         AdministratorStart::Outcome::kDeclined, 1, true, false},
+        {"start failed", true, kDenied, false, true, false, msg::kYes,
+         AdministratorStart::Outcome::kFailed, 1, true, false},
+        {"folder takes files", true, kTakesFiles, false, true, false, msg::kYes, kStarted, 1, false,
          false},
-        {"CD-ROM", true, kCdRom, false, true, false, msg::kYes, true, 1, false, false},
-        {"started by the offer", true, kDenied, true, true, false, msg::kYes, true, 1, false,
+        {"CD-ROM", true, kCdRom, false, true, false, msg::kYes, kStarted, 1, false, false},
+        {"network folder", true, kNetwork, false, true, false, msg::kYes, kStarted, 1, false,
          false},
-        {"already administrator", true, kDenied, false, true, true, msg::kYes, true, 1, false,
+        {"started by the offer", true, kDenied, true, true, false, msg::kYes, kStarted, 1, false,
          false},
-        {"NT 4.0", true, kDenied, false, false, false, msg::kYes, true, 1, false, false},
-        {"Windows 9x", false, kDenied, false, false, false, msg::kYes, true, 0, false, false},
+        {"already administrator", true, kDenied, false, true, true, msg::kYes, kStarted, 1, false,
+         false},
+        {"NT 4.0", true, kDenied, false, false, false, msg::kYes, kStarted, 1, false, false},
+        {"Windows 9x", false, kDenied, false, false, false, msg::kYes, kStarted, 0, false, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -205,10 +298,12 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
         h.rights.administrator = row.administrator;
         if (row.probe != kTakesFiles)
             h.writeFailures.probeFinds =
-                WriteFailure{row.probe == kDenied ? WriteFault::kAccessDenied : WriteFault::kCdRom,
+                WriteFailure{row.probe == kDenied  ? WriteFault::kAccessDenied
+                             : row.probe == kCdRom ? WriteFault::kCdRom
+                                                   : WriteFault::kNetworkFolder,
                              kFolder, kFolder, ""};
         h.window.answers = {row.answer};
-        h.window.administratorStartSucceeds = row.startSucceeds;
+        h.window.administratorStart = {row.start, "The specified service does not exist."};
 
         EXPECT_EQ(h.start(), !row.ended);
 
@@ -220,7 +315,14 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
                  "administrator?\nYes: Windows asks for your permission, then it starts\nagain "
                  "with administrator rights. No: it goes on without.",
              "Solanthra v1.1a", 52}};
-        EXPECT_EQ(h.window.messages, row.asked ? question : std::vector<ShownMessage>{});
+        std::vector<ShownMessage> told = row.asked ? question : std::vector<ShownMessage>{};
+        if (row.start == AdministratorStart::Outcome::kFailed)
+            told.push_back(
+                {"The script generator could not start again as\nadministrator:\nThe "
+                 "specified service does not exist.\n\nIt goes on without "
+                 "administrator rights.",
+                 "Solanthra v1.1a", 16});
+        EXPECT_EQ(h.window.messages, told);
         const bool restarted = row.asked && row.answer == msg::kYes;
         EXPECT_EQ(h.window.startedAsAdministrator,
                   restarted ? std::vector<std::string>{"/started-as-administrator"}
