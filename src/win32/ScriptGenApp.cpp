@@ -9,13 +9,26 @@
 #include "win32/MainDialogProcedure.h"
 #include "win32/Win32Services.h"
 
+namespace {
+// Registers the trackbar. Common Controls 6, which the manifest asks for on XP
+// and later, registers only what InitCommonControlsEx names; the first
+// COMCTL32 of Windows 95 (4.00) lacks that function and takes InitCommonControls.
+void registerTrackbar() {
+    using InitializeEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    HMODULE comctl32 = GetModuleHandleA("comctl32.dll");
+    const auto initializeEx = comctl32
+                                  ? reinterpret_cast<InitializeEx>(reinterpret_cast<void (*)()>(
+                                        GetProcAddress(comctl32, "InitCommonControlsEx")))
+                                  : nullptr;
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    if (!initializeEx || !initializeEx(&classes)) InitCommonControls();
+}
+}  // namespace
+
 class ScriptGenApp {
    public:
     int initInstance(HINSTANCE instance, const char* commandLine) {
-        // Registers the trackbar; every COMCTL32 has it, Windows 95's first one
-        // (4.00) included, which lacks InitCommonControlsEx. The manifest asks
-        // for no Common Controls 6, under which this would register nothing.
-        InitCommonControls();
+        registerTrackbar();
 
         RegistryInstallPath registry;
         Win32WorkingDirectory workingDirectory;

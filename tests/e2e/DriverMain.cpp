@@ -5,6 +5,7 @@
 //
 // Usage: scriptgen_e2e_driver --payload DIR --log FILE --shots DIR [--only TEXT]
 //                             [--windows VERSION]   (the Windows Wine reports, e.g. win98)
+//                             [--theme NAME]        (the visual style turned on, e.g. light)
 // --only TEXT[,TEXT...] runs the cases whose name holds one of the texts.
 #include <windows.h>
 
@@ -23,6 +24,7 @@ struct Options {
     std::string shotsDirectory = ".";
     std::string only;  // runs only the cases whose name holds one of these texts
     std::string windows;
+    std::string theme;
 };
 
 Options parseOptions(int argc, char** argv) {
@@ -35,6 +37,7 @@ Options parseOptions(int argc, char** argv) {
         if (name == "--shots") options.shotsDirectory = value;
         if (name == "--only") options.only = value;
         if (name == "--windows") options.windows = value;
+        if (name == "--theme") options.theme = value;
     }
     return options;
 }
@@ -109,7 +112,8 @@ int main(int argc, char** argv) {
         "",
         {payload + "ScriptGen.exe", payload + "rumo1.1a.exe", payload + "explorer.exe"},
         options.shotsDirectory,
-        options.windows == "win95" || options.windows == "win98" || options.windows == "winme"};
+        options.windows == "win95" || options.windows == "win98" || options.windows == "winme",
+        !options.theme.empty()};
     DWORD binaryType = 0;
     if (context.commandComLine && GetBinaryTypeA(context.payload.program.c_str(), &binaryType) &&
         binaryType == SCS_64BIT_BINARY) {

@@ -48,6 +48,20 @@ DWORD RunningProgram::exitCode() const {
     return code;
 }
 
+std::vector<std::string> RunningProgram::loadedModules() const {
+    std::vector<std::string> paths;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId_);
+    if (snapshot == INVALID_HANDLE_VALUE) return paths;
+    MODULEENTRY32 module{};
+    module.dwSize = sizeof module;
+    for (BOOL more = Module32First(snapshot, &module); more;
+         more = Module32Next(snapshot, &module)) {
+        paths.push_back(module.szExePath);
+    }
+    CloseHandle(snapshot);
+    return paths;
+}
+
 bool RunningProgram::terminateIfRunning() {
     if (hasExited()) return false;
     TerminateProcess(process_, 99);

@@ -36,6 +36,10 @@ class RunningProgram {
     HWND waitForWindow(const std::string& className, const std::string& caption,
                        Milliseconds timeout) const;
 
+    // The full paths of the modules the program has loaded; nothing where Wine
+    // cannot list them (a 32-bit program, for a 64-bit driver).
+    std::vector<std::string> loadedModules() const;
+
     // Processes started by the program and by those, still running.
     std::vector<DWORD> runningDescendants() const;
     // Waits until the scripts and viewers the program started have ended.

@@ -18,6 +18,8 @@ struct CaseContext {
     // Wine reports Windows 95, 98 or ME to the program, whose scripts are then
     // for COMMAND.COM; Wine's cmd still runs them.
     bool commandComLine = false;
+    // A visual style is on, as on every Windows from 8 on.
+    bool themed = false;
 };
 
 // Files placed in the installation before the program starts.

@@ -1,5 +1,6 @@
 // Start-up: the registry lookup and its fatal path, the first look of the
 // dialog, the demo's settings file, the results page, and the ways out.
+#include <cctype>
 #include <filesystem>
 
 #include "CaseHelpers.h"
@@ -19,6 +20,24 @@ std::vector<std::string> installedFilesAnd(const std::string& name) {
     std::vector<std::string> names = kInstalledFiles;
     names.push_back(name);
     return names;
+}
+
+// The manifest's request for Common Controls 6 took effect: comctl32 came from
+// its side-by-side folder, not from the system folder. Wine lists no module of
+// a 32-bit program to a 64-bit driver: there nothing is known.
+void expectCommonControls6(const RunningProgram& program) {
+    const std::vector<std::string> modules = program.loadedModules();
+    if (modules.empty()) return;
+    for (std::string path : modules) {
+        for (char& c : path) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (path.find("comctl32.dll") == std::string::npos) continue;
+        expect(path.find("\\winsxs\\") != std::string::npos &&
+                   path.find("microsoft.windows.common-controls_6595b64144ccf1df_6.0.") !=
+                       std::string::npos,
+               "comctl32 is not Common Controls 6 from its side-by-side folder: " + path);
+        return;
+    }
+    fail("the program has no comctl32 loaded");
 }
 
 // The fatal message, and after OK the end of the program with no file written.
@@ -119,6 +138,7 @@ void defaultsWithoutDemoConfig(const CaseContext& context) {
     expectSwatchGray(dialog, IDC_GRAY_SWATCH, 42, "at brightness 128");
     expectSwatchGray(dialog, IDC_BLACK_SWATCH, 0, "at start");
     expectLayoutFitsTheScreen(dialog.window(), context.payload.program, IDD_MAIN, kLogoInTemplate);
+    if (!context.commandComLine) expectCommonControls6(session.program());
     saveShot(context, dialog.window(), "e2e-dialog");
     session.closeWithCancel();
 }
