@@ -5,7 +5,93 @@
 
 namespace {
 
-constexpr int kUnbounded = 1 << 24;
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool sameName(const std::string& a, const char* b) {
+    std::size_t i = 0;
+    for (; i < a.size() && b[i] != '\0'; ++i) {
+        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
+    }
+    return i == a.size() && b[i] == '\0';
+}
+
+// Button styles (BS_TYPEMASK) and static styles (SS_TYPEMASK) of Windows' headers.
+enum : std::uint32_t {
+    kButtonType = 0x0F,
+    kPushButton = 0x0,
+    kDefPushButton = 0x1,
+    kCheckBox = 0x2,
+    kAutoCheckBox = 0x3,
+    kRadioButton = 0x4,
+    k3State = 0x5,
+    kAuto3State = 0x6,
+    kGroupBox = 0x7,
+    kAutoRadioButton = 0x9,
+    kStaticType = 0x1F,
+    kLeft = 0x0,
+    kCenter = 0x1,
+    kRight = 0x2,
+    kSimple = 0xB,
+    kLeftNoWordWrap = 0xC,
+    kBitmap = 0xE,
+    kNoPrefix = 0x80,
+};
+
+}  // namespace
+
+ControlClass classifyControl(const std::string& className, std::uint32_t style) {
+    ControlClass control;
+    if (sameName(className, "Button")) {
+        switch (style & kButtonType) {
+            case kGroupBox:
+                control.kind = ControlKind::kGroupBox;
+                break;
+            case kCheckBox:
+            case kAutoCheckBox:
+            case kRadioButton:
+            case kAutoRadioButton:
+            case k3State:
+            case kAuto3State:
+                control.kind = ControlKind::kOneLineText;
+                control.checkMark = true;
+                break;
+            case kPushButton:
+            case kDefPushButton:
+                control.kind = ControlKind::kOneLineText;
+                control.pushButton = true;
+                break;
+            default:
+                break;
+        }
+    } else if (sameName(className, "Static")) {
+        control.noPrefix = (style & kNoPrefix) != 0;
+        switch (style & kStaticType) {
+            case kLeft:
+            case kCenter:
+            case kRight:
+                control.kind = ControlKind::kWrappingText;
+                break;
+            case kLeftNoWordWrap:
+            case kSimple:
+                control.kind = ControlKind::kOneLineText;
+                break;
+            case kBitmap:
+                control.picture = true;
+                break;
+            default:
+                break;
+        }
+    }
+    return control;
+}
+
+int textPadding(const ControlClass& control, const TextFacts& facts) {
+    if (control.checkMark) return facts.checkMarkWidth + facts.averageCharWidth / 2;
+    if (control.pushButton) return facts.averageCharWidth;
+    return 0;
+}
+
+namespace {
 
 bool contains(const Box& outer, const Box& inner) {
     return outer.left <= inner.left && outer.top <= inner.top && inner.right <= outer.right &&
@@ -44,6 +130,14 @@ bool standsInTheWay(const LaidControl& other, const Box& otherNow, const Box& te
     return !overlaps(other.box, templateBox) && !overlaps(otherNow, templateBox);
 }
 
+// What a text with its padding needs when its control is this wide.
+Size neededAt(const TextMeasure& measure, std::size_t index, int padding, int width) {
+    const int textWidth = std::clamp(width - padding, 0, kWidestText);
+    Size size = measure(index, textWidth);
+    size.width += padding;
+    return size;
+}
+
 }  // namespace
 
 std::vector<Box> fitTexts(const std::vector<LaidControl>& controls, Box dialog, int margin,
@@ -54,14 +148,16 @@ std::vector<Box> fitTexts(const std::vector<LaidControl>& controls, Box dialog, 
         const ControlKind kind = controls[index].kind;
         if (kind != ControlKind::kOneLineText && kind != ControlKind::kWrappingText) continue;
         Box& box = boxes[index];
-        Size needed = measure(index, box.width());
+        const int padding = controls[index].padding;
+        Size needed = neededAt(measure, index, padding, box.width());
         if (needed.width <= box.width() && needed.height <= box.height()) continue;
 
         const Box room = roomFor(index, controls, dialog, margin);
         const Box start = box;
         // A wrapping text wants the width of its longest unbroken line.
-        const int wanted =
-            kind == ControlKind::kWrappingText ? measure(index, kUnbounded).width : needed.width;
+        const int wanted = kind == ControlKind::kWrappingText
+                               ? neededAt(measure, index, padding, kWidestText).width
+                               : needed.width;
         if (wanted > box.width()) {
             int right = std::max(room.right, box.right);
             for (std::size_t other = 0; other < controls.size(); ++other) {
@@ -71,7 +167,8 @@ std::vector<Box> fitTexts(const std::vector<LaidControl>& controls, Box dialog, 
                     right = std::min(right, boxes[other].left);
             }
             box.right = std::max(box.right, std::min(right, box.left + wanted));
-            if (kind == ControlKind::kWrappingText) needed = measure(index, box.width());
+            if (kind == ControlKind::kWrappingText)
+                needed = neededAt(measure, index, padding, box.width());
         }
         if (needed.height > box.height()) {
             int bottom = std::max(room.bottom, box.bottom);
@@ -103,19 +200,30 @@ Size fitted(Size version, Size frame) {
 
 bool withinTwoPercent(int a, int b) { return std::abs(a - b) * 50 <= b; }
 
+bool holds(Size outer, Size inner) {
+    return inner.width <= outer.width && inner.height <= outer.height;
+}
+
 }  // namespace
 
 PictureChoice choosePicture(const std::vector<Size>& versions, Size frame) {
     if (versions.empty()) return {};
     for (std::size_t v = 0; v < versions.size(); ++v) {
         const Size fit = fitted(versions[v], frame);
-        if (withinTwoPercent(fit.width, versions[v].width) &&
+        if (holds(frame, versions[v]) && withinTwoPercent(fit.width, versions[v].width) &&
             withinTwoPercent(fit.height, versions[v].height))
             return {v, versions[v]};
     }
     for (std::size_t v = 0; v < versions.size(); ++v) {
         const Size fit = fitted(versions[v], frame);
-        if (fit.width <= versions[v].width) return {v, fit};
+        if (holds(versions[v], fit)) return {v, fit};
     }
+    // No version holds its fitted size: each is smaller than the frame, the largest too.
     return {versions.size() - 1, versions.back()};
+}
+
+Box centredIn(Box frame, Size shown) {
+    const int left = frame.left + (frame.width() - shown.width) / 2;
+    const int top = frame.top + (frame.height() - shown.height) / 2;
+    return {left, top, left + shown.width, top + shown.height};
 }

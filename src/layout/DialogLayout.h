@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 struct Size {
@@ -37,14 +39,43 @@ enum class ControlKind {
     kOther,         // edit, list, slider, picture, frame: only in the way
 };
 
+// What a dialog control is to the layout, from its window class and style.
+struct ControlClass {
+    ControlKind kind = ControlKind::kOther;
+    bool checkMark = false;   // a check box or radio button: the mark stands before the text
+    bool pushButton = false;  // its text stands on a raised face
+    bool picture = false;     // a static that shows a bitmap
+    bool noPrefix = false;    // a static that shows '&' as it is
+};
+
+// The class name compares as Windows compares it, without regard to case.
+ControlClass classifyControl(const std::string& className, std::uint32_t style);
+
+// What the dialog's font and the system say about the room around a text, in pixels.
+struct TextFacts {
+    int averageCharWidth = 0;  // the font's tmAveCharWidth
+    int checkMarkWidth = 0;    // SM_CXMENUCHECK at the dialog's DPI
+};
+
+// The part of a control's width that its text cannot use: a check box's mark
+// and half a character after it, which Windows' own drawing may take; half a
+// character on each side of a push button's face.
+int textPadding(const ControlClass& control, const TextFacts& facts);
+
 struct LaidControl {
     ControlKind kind = ControlKind::kOther;
     Box box;
+    int padding = 0;  // of its width, what its text cannot use (textPadding)
 };
 
-// The room a text control's text needs when it may be this wide: for a one-line
-// text the same whatever the width; a wrapping text is as high as its lines.
-using TextMeasure = std::function<Size(std::size_t control, int width)>;
+// The widest room a text is ever measured in: Windows 95, 98 and ME keep only
+// 16 bits of a drawing coordinate, so anything wider would become nothing.
+constexpr int kWidestText = 0x7FFF;
+
+// The size a text control's text needs when its text may be this wide (never
+// more than kWidestText): for a one-line text the same whatever the width; a
+// wrapping text is as high as its lines. Padding is not included.
+using TextMeasure = std::function<Size(std::size_t control, int textWidth)>;
 
 // Where each control goes so that its text fits. A control whose text fits
 // keeps its box. One that does not grows to the right into free space, up to
@@ -63,7 +94,11 @@ struct PictureChoice {
 };
 
 // Which picture fills a frame of this size best, keeping the art's shape: one
-// whose own size fills it to within 2 % shows as it is; otherwise the smallest
-// larger one is scaled down to fit; when every one is smaller, the largest
-// shows as it is (never scaled up). versions: the sizes, smallest first.
+// that fits the frame and fills it to within 2 % shows as it is; otherwise the
+// smallest larger one is scaled down to fit; when every one is smaller, the
+// largest shows as it is. Never scaled up, never larger than the frame in
+// either direction. versions: the sizes, smallest first.
 PictureChoice choosePicture(const std::vector<Size>& versions, Size frame);
+
+// Where a picture of this size stands in its frame: in the middle.
+Box centredIn(Box frame, Size shown);

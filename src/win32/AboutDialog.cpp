@@ -5,7 +5,7 @@
 
 namespace {
 // The picture's place in the template, in dialog units, and its art at 1x, 1.5x and 2x.
-constexpr PictureArt kAboutPicture{{7, 7, 43, 39}, {IDB_ABOUT, IDB_ABOUT_150, IDB_ABOUT_200}};
+constexpr PictureArt kAboutPicture{{7, 7, 43, 40}, {IDB_ABOUT, IDB_ABOUT_150, IDB_ABOUT_200}};
 }  // namespace
 
 void AboutDialog::run(HWND owner) {

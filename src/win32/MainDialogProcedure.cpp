@@ -19,7 +19,7 @@ struct MainDialogHost {
 };
 
 // The logo's place in the template, in dialog units, and its art at 1x, 1.5x and 2x.
-constexpr PictureArt kLogo{{7, 7, 133, 62}, {IDB_LOGO, IDB_LOGO_150, IDB_LOGO_200}};
+constexpr PictureArt kLogo{{7, 7, 134, 62}, {IDB_LOGO, IDB_LOGO_150, IDB_LOGO_200}};
 
 // A minimised dialog draws its icon centred in the client area.
 void paintIconic(HWND dialogWindow, HICON icon) {

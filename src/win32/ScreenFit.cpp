@@ -1,5 +1,6 @@
 #include "win32/ScreenFit.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,57 +13,14 @@ constexpr char kPictureProperty[] = "ScriptGen.Picture";
 
 struct Child {
     HWND window;
-    LONG style;
-    ControlKind kind;
-    bool checkMark;  // a check box or radio button: the mark stands before the text
-    bool picture;
+    ControlClass what;
 };
 
 Child describe(HWND window) {
     char className[16] = {};
     GetClassNameA(window, className, sizeof className);
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
-    Child child{window, style, ControlKind::kOther, false, false};
-    if (lstrcmpiA(className, "Button") == 0) {
-        switch (style & 0x0F) {  // BS_TYPEMASK
-            case BS_GROUPBOX:
-                child.kind = ControlKind::kGroupBox;
-                break;
-            case BS_CHECKBOX:
-            case BS_AUTOCHECKBOX:
-            case BS_RADIOBUTTON:
-            case BS_AUTORADIOBUTTON:
-            case BS_3STATE:
-            case BS_AUTO3STATE:
-                child.kind = ControlKind::kOneLineText;
-                child.checkMark = true;
-                break;
-            case BS_PUSHBUTTON:
-            case BS_DEFPUSHBUTTON:
-                child.kind = ControlKind::kOneLineText;
-                break;
-            default:
-                break;
-        }
-    } else if (lstrcmpiA(className, "Static") == 0) {
-        switch (style & 0x1F) {  // SS_TYPEMASK
-            case SS_LEFT:
-            case SS_CENTER:
-            case SS_RIGHT:
-                child.kind = ControlKind::kWrappingText;
-                break;
-            case SS_LEFTNOWORDWRAP:
-            case SS_SIMPLE:
-                child.kind = ControlKind::kOneLineText;
-                break;
-            case SS_BITMAP:
-                child.picture = true;
-                break;
-            default:
-                break;
-        }
-    }
-    return child;
+    const auto style = static_cast<std::uint32_t>(GetWindowLongA(window, GWL_STYLE));
+    return {window, classifyControl(className, style)};
 }
 
 Box boxOf(HWND dialog, HWND window) {
@@ -86,11 +44,8 @@ class TextRuler {
         previous_ = font ? SelectObject(dc_, font) : nullptr;
         TEXTMETRICA metrics{};
         GetTextMetricsA(dc_, &metrics);
-        averageCharWidth_ = metrics.tmAveCharWidth;
-        // The check mark grows with the DPI; the text follows it after half a digit's width.
-        SIZE digit{};
-        GetTextExtentPoint32A(dc_, "0", 1, &digit);
-        checkMarkRoom_ = 12 * GetDeviceCaps(dc_, LOGPIXELSX) / 96 + 1 + digit.cx / 2;
+        facts_.averageCharWidth = metrics.tmAveCharWidth;
+        facts_.checkMarkWidth = GetSystemMetrics(SM_CXMENUCHECK);
     }
     ~TextRuler() {
         if (previous_) SelectObject(dc_, previous_);
@@ -99,48 +54,41 @@ class TextRuler {
     TextRuler(const TextRuler&) = delete;
     TextRuler& operator=(const TextRuler&) = delete;
 
-    Size measure(const Child& child, const std::string& text, int width) const {
+    const TextFacts& facts() const { return facts_; }
+
+    Size measure(const ControlClass& control, const std::string& text, int width) const {
         UINT format = DT_CALCRECT | DT_EXPANDTABS;
-        if (child.kind == ControlKind::kWrappingText) {
-            format |= DT_WORDBREAK;
-        } else {
-            format |= DT_SINGLELINE;
-        }
-        if ((child.style & SS_NOPREFIX) != 0 && child.kind == ControlKind::kWrappingText)
-            format |= DT_NOPREFIX;
-        const int markRoom = child.checkMark ? checkMarkRoom_ : 0;
-        RECT rect{0, 0, width - markRoom, 0};
+        format |= control.kind == ControlKind::kWrappingText ? DT_WORDBREAK : DT_SINGLELINE;
+        if (control.noPrefix) format |= DT_NOPREFIX;
+        RECT rect{0, 0, width, 0};
         DrawTextA(dc_, text.c_str(), int(text.size()), &rect, format);
-        Size size{rect.right - rect.left + markRoom, rect.bottom - rect.top};
-        // A push button keeps half a character of its face clear on each side.
-        if (child.kind == ControlKind::kOneLineText && !child.checkMark)
-            size.width += averageCharWidth_;
-        return size;
+        return {rect.right - rect.left, rect.bottom - rect.top};
     }
 
    private:
     HWND dialog_;
     HDC dc_;
     HGDIOBJ previous_;
-    int averageCharWidth_ = 0;
-    int checkMarkRoom_ = 0;
+    TextFacts facts_;
 };
 
 void fitTextsOf(HWND dialog, const std::vector<Child>& children) {
+    const TextRuler ruler(dialog);
     std::vector<LaidControl> controls;
     std::vector<std::string> texts;
     for (const Child& child : children) {
-        controls.push_back({child.kind, boxOf(dialog, child.window)});
-        texts.push_back(child.kind == ControlKind::kOther ? std::string() : textOf(child.window));
+        const ControlKind kind = child.what.kind;
+        controls.push_back(
+            {kind, boxOf(dialog, child.window), textPadding(child.what, ruler.facts())});
+        texts.push_back(kind == ControlKind::kOther ? std::string() : textOf(child.window));
     }
     RECT client;
     GetClientRect(dialog, &client);
     RECT margin{0, 0, 4, 4};  // a character's width from the edge of a group or the dialog
     MapDialogRect(dialog, &margin);
-    const TextRuler ruler(dialog);
     const auto boxes = fitTexts(
         controls, {client.left, client.top, client.right, client.bottom}, margin.right,
-        [&](std::size_t i, int width) { return ruler.measure(children[i], texts[i], width); });
+        [&](std::size_t i, int width) { return ruler.measure(children[i].what, texts[i], width); });
     for (std::size_t i = 0; i < children.size(); ++i) {
         if (boxes[i] == controls[i].box) continue;
         SetWindowPos(children[i].window, nullptr, boxes[i].left, boxes[i].top, boxes[i].width(),
@@ -168,8 +116,17 @@ HBITMAP scaledDown(HWND dialog, HBITMAP original, Size from, Size to) {
     if (source && target && scaled) {
         HGDIOBJ oldSource = SelectObject(source, original);
         HGDIOBJ oldTarget = SelectObject(target, scaled);
-        // Halftone averages the pixels it drops (NT); elsewhere the plain mode stays.
-        if (SetStretchBltMode(target, HALFTONE)) SetBrushOrgEx(target, 0, 0, nullptr);
+        // Halftone averages the pixels it drops (NT only). Elsewhere the default mode
+        // would AND the dropped pixels together and darken the art: drop them instead.
+        OSVERSIONINFOA version{};
+        version.dwOSVersionInfoSize = sizeof version;
+        const bool windowsNt =
+            GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+        if (windowsNt && SetStretchBltMode(target, HALFTONE)) {
+            SetBrushOrgEx(target, 0, 0, nullptr);
+        } else {
+            SetStretchBltMode(target, COLORONCOLOR);
+        }
         StretchBlt(target, 0, 0, to.width, to.height, source, 0, 0, from.width, from.height,
                    SRCCOPY);
         SelectObject(source, oldSource);
@@ -210,9 +167,8 @@ void showPictureVersion(HWND dialog, HWND picture, const PictureArt& art) {
     if (old) DeleteObject(old);
     SetPropA(dialog, kPictureProperty, bitmap);
     // The control has taken the bitmap's size; it goes to the middle of its frame.
-    const int left = frame.left + (frame.right - frame.left - choice.shown.width) / 2;
-    const int top = frame.top + (frame.bottom - frame.top - choice.shown.height) / 2;
-    SetWindowPos(picture, nullptr, left, top, choice.shown.width, choice.shown.height,
+    const Box place = centredIn({frame.left, frame.top, frame.right, frame.bottom}, choice.shown);
+    SetWindowPos(picture, nullptr, place.left, place.top, place.width(), place.height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -229,7 +185,7 @@ std::vector<Child> visibleChildren(HWND dialog) {
 void fitToScreen(HWND dialog, const PictureArt& art) {
     const std::vector<Child> children = visibleChildren(dialog);
     for (const Child& child : children) {
-        if (child.picture) showPictureVersion(dialog, child.window, art);
+        if (child.what.picture) showPictureVersion(dialog, child.window, art);
     }
     fitTextsOf(dialog, children);
 }

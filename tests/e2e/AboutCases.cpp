@@ -8,7 +8,7 @@
 
 namespace {
 // The picture's rectangle in the About dialog's template, in dialog units.
-constexpr TemplatePicture kPictureInTemplate{7, 7, 43, 39};
+constexpr TemplatePicture kPictureInTemplate{7, 7, 43, 40};
 
 // The About dialog that the last action opened, checked for owner and text.
 HWND expectAboutDialog(const Session& session) {

@@ -12,7 +12,7 @@
 
 namespace {
 // The logo's rectangle in the main dialog's template, in dialog units.
-constexpr TemplatePicture kLogoInTemplate{7, 7, 133, 62};
+constexpr TemplatePicture kLogoInTemplate{7, 7, 134, 62};
 
 const std::vector<std::string> kInstalledFiles{"ScriptGen.exe", "rumo1.1a.exe", "explorer.exe"};
 

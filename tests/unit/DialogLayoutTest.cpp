@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "layout/DialogLayout.h"
@@ -37,6 +39,7 @@ struct Placed {
     ControlKind kind;
     Box box;
     std::string text;
+    int padding = 0;
 };
 
 constexpr ControlKind kLine = ControlKind::kOneLineText;
@@ -104,6 +107,21 @@ TEST(FitTexts, GivesEachTextTheFreeRoomItNeeds) {
         {"a label too low for its line grows down",
          {{kGroup, group, "Group"}, {kLine, {10, 20, 100, 30}, "1234"}},
          {group, {10, 20, 100, 40}}},
+        {"not past a control right below it",
+         {{kGroup, group, "Group"},
+          {kWrap, {10, 20, 100, 40}, "aaaa bbbb cccc dddd"},
+          {kOther, {100, 20, 190, 40}, ""},
+          {kOther, {10, 40, 90, 60}, ""}},
+         {group, {10, 20, 100, 40}, {100, 20, 190, 40}, {10, 40, 90, 60}}},
+        {"outside a group box, down to the dialog's bottom less the margin",
+         {{kWrap, {10, 170, 100, 190}, "aaaa bbbb cccc dddd"}, {kOther, {100, 170, 290, 190}, ""}},
+         {{10, 170, 100, 195}, {100, 170, 290, 190}}},
+        {"a check box's text has room beside its mark",
+         {{kGroup, group, "Group"}, {kLine, {10, 20, 100, 40}, "12345678", 15}},
+         {group, {10, 20, 105, 40}}},
+        {"a wrapping text with padding widens to its longest line and the padding",
+         {{kGroup, group, "Group"}, {kWrap, {10, 20, 90, 40}, "Bright Adjust", 8}},
+         {group, {10, 20, 148, 40}}},
         {"a growth made before is in the way",
          {{kGroup, group, "Group"},
           {kWrap, {100, 20, 150, 40}, "aaaa bbbb"},
@@ -111,10 +129,13 @@ TEST(FitTexts, GivesEachTextTheFreeRoomItNeeds) {
           {kLine, {10, 50, 60, 70}, "123456789012345"}},
          {group, {100, 20, 150, 60}, {150, 20, 190, 40}, {10, 50, 100, 70}}},
     };
+    int widestAsked = 0;
     for (const LayoutCase& c : cases) {
         std::vector<LaidControl> controls;
-        for (const Placed& placed : c.controls) controls.push_back({placed.kind, placed.box});
+        for (const Placed& placed : c.controls)
+            controls.push_back({placed.kind, placed.box, placed.padding});
         const auto boxes = fitTexts(controls, dialog, 5, [&](std::size_t index, int width) {
+            widestAsked = std::max(widestAsked, width);
             return measureText(c.controls[index].text, c.controls[index].kind, width);
         });
         ASSERT_EQ(boxes.size(), c.expected.size()) << c.what;
@@ -127,11 +148,13 @@ TEST(FitTexts, GivesEachTextTheFreeRoomItNeeds) {
                                  << want.bottom;
         }
     }
+    EXPECT_LE(widestAsked, 0x7FFF) << "a width that Windows 95 to ME keep in 16 bits";
 }
 
 TEST(ChoosePicture, ShowsTheVersionThatFillsTheFrameAndNeverScalesUp) {
     const std::vector<Size> logo{{200, 100}, {300, 150}, {400, 200}};
     const std::vector<Size> about{{64, 64}, {96, 96}, {128, 128}};
+    const std::vector<Size> tall{{10, 100}};
     const struct {
         const char* what;
         const std::vector<Size>& versions;
@@ -139,20 +162,72 @@ TEST(ChoosePicture, ShowsTheVersionThatFillsTheFrameAndNeverScalesUp) {
         std::size_t version;
         Size shown;
     } cases[] = {
-        {"logo at 96 DPI", logo, {200, 101}, 0, {200, 100}},
-        {"logo at 144 DPI", logo, {299, 155}, 1, {300, 150}},
-        {"logo at 120 DPI: the larger one scaled down", logo, {266, 124}, 1, {248, 124}},
+        {"logo at 96 DPI", logo, {201, 101}, 0, {200, 100}},
+        {"logo at 144 DPI", logo, {302, 155}, 1, {300, 150}},
+        {"logo one pixel too wide for its own size: scaled down", logo, {299, 155}, 1, {299, 149}},
+        {"logo within 2 % of its frame", logo, {204, 102}, 0, {200, 100}},
+        {"logo beyond 2 % of its frame: the larger one scaled", logo, {206, 103}, 1, {206, 103}},
+        {"logo at 120 DPI: the larger one scaled down", logo, {268, 124}, 1, {248, 124}},
         {"logo in a frame twice as large", logo, {400, 202}, 2, {400, 200}},
         {"logo in a frame larger than every version", logo, {500, 300}, 2, {400, 200}},
         {"logo in a frame smaller than every version", logo, {150, 80}, 0, {150, 75}},
-        {"About picture at 96 DPI", about, {65, 63}, 0, {64, 64}},
-        {"About picture at 120 DPI", about, {86, 78}, 1, {78, 78}},
-        {"About picture at 144 DPI", about, {97, 98}, 1, {96, 96}},
+        {"About picture at 96 DPI", about, {65, 65}, 0, {64, 64}},
+        {"About picture at 120 DPI", about, {86, 80}, 1, {80, 80}},
+        {"About picture at 144 DPI", about, {97, 100}, 1, {96, 96}},
+        {"tall art is not stretched to its frame's height", tall, {1000, 105}, 0, {10, 100}},
+        {"art one pixel taller than its frame", about, {65, 63}, 0, {63, 63}},
     };
     for (const auto& c : cases) {
         const PictureChoice choice = choosePicture(c.versions, c.frame);
         EXPECT_EQ(choice.version, c.version) << c.what;
         EXPECT_EQ(choice.shown, c.shown)
             << c.what << ": " << choice.shown.width << "x" << choice.shown.height;
+    }
+}
+
+TEST(CentredIn, PutsThePictureInTheMiddleOfItsFrame) {
+    const struct {
+        Box frame;
+        Size shown;
+        Box expected;
+    } cases[] = {
+        {{10, 10, 310, 165}, {299, 149}, {10, 13, 309, 162}},
+        {{7, 7, 71, 71}, {64, 64}, {7, 7, 71, 71}},
+        {{0, 0, 100, 100}, {50, 20}, {25, 40, 75, 60}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(centredIn(c.frame, c.shown), c.expected);
+}
+
+TEST(ClassifyControl, TellsTextsGroupsAndPicturesAndTheirPadding) {
+    const TextFacts facts{8, 13};  // an average character of 8 pixels, a check mark of 13
+    const struct {
+        const char* className;
+        std::uint32_t style;
+        ControlKind kind;
+        bool checkMark, picture, noPrefix;
+        int padding;
+    } cases[] = {
+        {"Button", 0x50010003, kLine, true, false, false, 17},  // BS_AUTOCHECKBOX, visible
+        {"button", 0x00000009, kLine, true, false, false, 17},  // BS_AUTORADIOBUTTON
+        {"BUTTON", 0x00000006, kLine, true, false, false, 17},  // BS_AUTO3STATE
+        {"Button", 0x00000001, kLine, false, false, false, 8},  // BS_DEFPUSHBUTTON
+        {"Button", 0x00000007, kGroup, false, false, false, 0},
+        {"Button", 0x0000000B, kOther, false, false, false, 0},  // BS_OWNERDRAW
+        {"Static", 0x00000000, kWrap, false, false, false, 0},   // SS_LEFT
+        {"Static", 0x00000082, kWrap, false, false, true, 0},    // SS_RIGHT | SS_NOPREFIX
+        {"Static", 0x0000000C, kLine, false, false, false, 0},   // SS_LEFTNOWORDWRAP
+        {"Static", 0x0000000E, kOther, false, true, false, 0},   // SS_BITMAP
+        {"Static", 0x00001007, kOther, false, false, false, 0},  // SS_BLACKFRAME | SS_SUNKEN
+        {"Edit", 0x00000000, kOther, false, false, false, 0},
+        {"ButtonX", 0x00000003, kOther, false, false, false, 0},
+    };
+    for (const auto& c : cases) {
+        const ControlClass got = classifyControl(c.className, c.style);
+        const std::string what = std::string(c.className) + " " + std::to_string(c.style);
+        EXPECT_EQ(got.kind, c.kind) << what;
+        EXPECT_EQ(got.checkMark, c.checkMark) << what;
+        EXPECT_EQ(got.picture, c.picture) << what;
+        EXPECT_EQ(got.noPrefix, c.noPrefix) << what;
+        EXPECT_EQ(textPadding(got, facts), c.padding) << what;
     }
 }
