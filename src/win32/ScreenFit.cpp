@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "layout/DialogLayout.h"
+#include "win32/VisualStyle.h"
 
 namespace {
 
@@ -72,14 +73,28 @@ class TextRuler {
     TextFacts facts_;
 };
 
+// A visual style draws a mark of its own size before a check box's text.
+TextFacts withThemedCheckMark(TextFacts facts, HWND dialog, const std::vector<Child>& children) {
+    for (const Child& child : children) {
+        if (!child.what.checkMark) continue;
+        HDC screen = GetDC(dialog);
+        const UINT dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSX));
+        ReleaseDC(dialog, screen);
+        facts.checkMarkWidth =
+            themedCheckMarkWidth(child.window, dpi).value_or(facts.checkMarkWidth);
+        break;
+    }
+    return facts;
+}
+
 void fitTextsOf(HWND dialog, const std::vector<Child>& children) {
     const TextRuler ruler(dialog);
+    const TextFacts facts = withThemedCheckMark(ruler.facts(), dialog, children);
     std::vector<LaidControl> controls;
     std::vector<std::string> texts;
     for (const Child& child : children) {
         const ControlKind kind = child.what.kind;
-        controls.push_back(
-            {kind, boxOf(dialog, child.window), textPadding(child.what, ruler.facts())});
+        controls.push_back({kind, boxOf(dialog, child.window), textPadding(child.what, facts)});
         texts.push_back(kind == ControlKind::kOther ? std::string() : textOf(child.window));
     }
     RECT client;

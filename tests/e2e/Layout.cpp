@@ -1,15 +1,33 @@
 #include "Layout.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
+#include <vsstyle.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "Expect.h"
 #include "Screen.h"
 
 namespace {
+// The check box mark of the visual style that is on, as the program's Common
+// Controls 6 draw it; nothing in the classic look.
+std::optional<int> themedCheckMarkWidth(HWND window) {
+    if (!IsThemeActive()) return std::nullopt;
+    HTHEME theme = OpenThemeData(window, L"BUTTON");
+    if (!theme) return std::nullopt;
+    HDC dc = GetDC(window);
+    SIZE mark{};
+    const bool measured = SUCCEEDED(
+        GetThemePartSize(theme, dc, BP_CHECKBOX, CBS_UNCHECKEDNORMAL, nullptr, TS_DRAW, &mark));
+    ReleaseDC(window, dc);
+    CloseThemeData(theme);
+    if (!measured || mark.cx <= 0) return std::nullopt;
+    return mark.cx;
+}
 
 RECT boxIn(HWND dialog, HWND child) {
     RECT rect{};
@@ -139,8 +157,11 @@ class Ruler {
         TEXTMETRICA metrics{};
         GetTextMetricsA(dc_, &metrics);
         averageWidth_ = metrics.tmAveCharWidth;
-        // What Windows' own drawing may take of a check box: the mark and half a character.
-        markRoom_ = GetSystemMetrics(SM_CXMENUCHECK) + averageWidth_ / 2;
+        // What Windows' own drawing may take of a check box: the mark and half a
+        // character; a visual style draws a mark of its own size.
+        markRoom_ =
+            themedCheckMarkWidth(templateDialog).value_or(GetSystemMetrics(SM_CXMENUCHECK)) +
+            averageWidth_ / 2;
     }
     ~Ruler() {
         SelectObject(dc_, previous_);
