@@ -143,7 +143,7 @@ TEST(ClearResultsPage, RewritesThePageOnlyAfterYes) {
         writeBytes(path, "<html>results</html>");
         Writer w;
         w.boxes.answers = {c.answer};
-        clearResultsPage(w.reporter, path);
+        clearResultsPage(w.reporter, {path});
         EXPECT_EQ(readBytes(path), c.cleared ? expectedPage() : "<html>results</html>");
         const std::vector<ShownMessage> expected =
             c.cleared ? std::vector<ShownMessage>{kQuestion, kCleared}
@@ -152,19 +152,45 @@ TEST(ClearResultsPage, RewritesThePageOnlyAfterYes) {
     }
 }
 
-TEST(ClearResultsPage, ReportsFailureInsteadOfSuccess) {
-    ScratchDirectory dir;
-    Writer w;
-    w.boxes.answers = {6};
-    clearResultsPage(w.reporter, dir.file("missing/results.htm"));
-    EXPECT_EQ(w.boxes.shown,
-              (std::vector<ShownMessage>{kQuestion, cantWrite(dir.file("missing/results.htm"))}));
+// The folder's page and the user's copy: each failure is told, the other page
+// is cleared all the same, and success only when both were.
+TEST(ClearResultsPage, ReportsEachFailureInsteadOfSuccess) {
+    struct Case {
+        const char* what;
+        bool folderWritable;
+        bool copyWritable;
+    };
+    const Case cases[] = {{"both", true, true},
+                          {"folder fails", false, true},
+                          {"copy fails", true, false},
+                          {"both fail", false, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchDirectory dir;
+        const std::string folder =
+            dir.file(c.folderWritable ? "results.htm" : "missing/results.htm");
+        const std::string copy = dir.file(c.copyWritable ? "copy.htm" : "missing/copy.htm");
+        writeBytes(copy, "<html>results</html>");
+        Writer w;
+        w.boxes.answers = {6};
+        clearResultsPage(w.reporter, {folder, copy});
+        std::vector<ShownMessage> expected{kQuestion};
+        if (!c.folderWritable) expected.push_back(cantWrite(folder));
+        if (!c.copyWritable) expected.push_back(cantWrite(copy));
+        if (c.folderWritable && c.copyWritable) expected.push_back(kCleared);
+        EXPECT_EQ(w.boxes.shown, expected);
+        EXPECT_EQ(readBytes(folder), c.folderWritable ? expectedPage() : "");
+        EXPECT_EQ(readBytes(copy), c.copyWritable ? expectedPage() : "");
+    }
 }
 
 TEST(ViewResultsPage, StartsTheShellOnThePage) {
     RecordingLauncher launcher;
     viewResultsPage(launcher);
     viewResultsPage(launcher);  // a failed start changes nothing for the next one
+    viewResultsPage(launcher, "C:\\Users\\me\\VirtualStore\\Solanthra\\results.htm");
     EXPECT_EQ(launcher.started,
-              (std::vector<std::string>{"explorer results.htm", "explorer results.htm"}));
+              (std::vector<std::string>{
+                  "explorer results.htm", "explorer results.htm",
+                  "explorer \"C:\\Users\\me\\VirtualStore\\Solanthra\\results.htm\""}));
 }
