@@ -19,8 +19,10 @@ std::optional<UserCopy> userCopyOf(VirtualStoreFiles& files, const std::string& 
     if (!onDrive(folder, files.systemDrive())) return std::nullopt;
     // A folder's full path ends in a backslash only at the root ("C:\"); a
     // last byte of 5C elsewhere may be the second byte of a character.
-    const std::string withoutDrive = folder.size() == 3 ? std::string() : folder.substr(2);
-    const std::string path = *localAppData + "\\VirtualStore" + withoutDrive + "\\" + name;
+    std::string path = *localAppData + "\\VirtualStore";
+    if (folder.size() > 3) path.append(folder, 2, std::string::npos);
+    path += '\\';
+    path += name;
     const std::optional<FileTime> written = files.lastWriteTime(path);
     if (!written) return std::nullopt;
     return UserCopy{path, *written};

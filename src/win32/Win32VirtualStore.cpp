@@ -3,33 +3,26 @@
 // run time; the program asks only where %LOCALAPPDATA% is set (Vista on).
 #include <windows.h>
 
-#include <vector>
-
 #include "win32/Win32Services.h"
 
 namespace {
-// A path that fits MAX_PATH * 2 bytes; empty when the call fails.
-template <typename Call>
-std::string pathFrom(Call call) {
-    char buffer[MAX_PATH * 2] = {};
-    const DWORD length = call(buffer, static_cast<DWORD>(sizeof buffer));
-    if (length == 0 || length >= sizeof buffer) return {};
-    return std::string(buffer, length);
+// What a call of the "fill this buffer, return the length" kind gave, when it fit.
+std::string filled(const char* buffer, DWORD length, DWORD size) {
+    return length > 0 && length < size ? std::string(buffer, length) : std::string();
 }
 }  // namespace
 
 std::optional<std::string> Win32VirtualStoreFiles::localAppData() {
-    const DWORD size = GetEnvironmentVariableA("LOCALAPPDATA", nullptr, 0);
-    if (size == 0) return std::nullopt;
-    std::vector<char> value(size);
-    const DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", value.data(), size);
-    if (length == 0 || length >= size) return std::nullopt;
-    return std::string(value.data(), length);
+    char buffer[MAX_PATH * 2];
+    std::string value = filled(
+        buffer, GetEnvironmentVariableA("LOCALAPPDATA", buffer, sizeof buffer), sizeof buffer);
+    if (value.empty()) return std::nullopt;
+    return value;
 }
 
 std::string Win32VirtualStoreFiles::currentFolder() {
-    return pathFrom(
-        [](char* buffer, DWORD size) { return GetFullPathNameA(".", size, buffer, nullptr); });
+    char buffer[MAX_PATH * 2];
+    return filled(buffer, GetFullPathNameA(".", sizeof buffer, buffer, nullptr), sizeof buffer);
 }
 
 std::string Win32VirtualStoreFiles::longPathOf(const std::string& path) {
@@ -40,15 +33,16 @@ std::string Win32VirtualStoreFiles::longPathOf(const std::string& path) {
                        reinterpret_cast<void (*)()>(GetProcAddress(kernel32, "GetLongPathNameA")))
                  : nullptr;
     if (!longPathName) return path;
-    const std::string longPath = pathFrom(
-        [&](char* buffer, DWORD size) { return longPathName(path.c_str(), buffer, size); });
+    char buffer[MAX_PATH * 2];
+    std::string longPath =
+        filled(buffer, longPathName(path.c_str(), buffer, sizeof buffer), sizeof buffer);
     return longPath.empty() ? path : longPath;
 }
 
 std::string Win32VirtualStoreFiles::systemDrive() {
-    const std::string system =
-        pathFrom([](char* buffer, DWORD size) { return GetSystemDirectoryA(buffer, size); });
-    return system.substr(0, 2);
+    char buffer[MAX_PATH];
+    const DWORD length = GetSystemDirectoryA(buffer, sizeof buffer);
+    return length >= 2 && length < sizeof buffer ? std::string(buffer, 2) : std::string();
 }
 
 std::optional<FileTime> Win32VirtualStoreFiles::lastWriteTime(const std::string& path) {
