@@ -3,6 +3,7 @@
 #include "about/Disclaimer.h"
 #include "app/AdministratorOffer.h"
 #include "app/InstallPath.h"
+#include "app/UserCopies.h"
 #include "common/TextFile.h"
 #include "platform/Notifications.h"
 #include "resource.h"
@@ -106,7 +107,7 @@ bool ScriptGenDialog::onInitDialog(DialogWindow& window) {
         OnCancel();
         return false;
     }
-    TextReader demoConfig("rumo11.cfg");
+    TextReader demoConfig(latestCopyOf(services_.virtualStore, "rumo11.cfg"));
     WriteReporter reporter = writeReporter();
     createResultsPageIfMissing(reporter);
     if (demoConfig.isOpen()) readDemoConfig(demoConfig, settings_, services_.codePages);
@@ -190,7 +191,9 @@ void ScriptGenDialog::showAboutDialog() { window_->runAboutDialog(disclaimerText
 
 void ScriptGenDialog::clearResults() {
     WriteReporter reporter = writeReporter();
-    clearResultsPage(reporter);
+    clearResultsPage(reporter, everyCopyOf(services_.virtualStore, "results.htm"));
 }
 
-void ScriptGenDialog::viewResults() { viewResultsPage(services_.launcher); }
+void ScriptGenDialog::viewResults() {
+    viewResultsPage(services_.launcher, latestCopyOf(services_.virtualStore, "results.htm"));
+}

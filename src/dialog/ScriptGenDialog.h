@@ -23,6 +23,7 @@ struct DialogServices {
     const CodePages& codePages;
     WriteFailures& writeFailures;
     AdministratorRights& administratorRights;
+    VirtualStoreFiles& virtualStore;
     // Started by its own offer to start again as administrator: never asks again.
     bool startedByAdministratorOffer = false;
 };

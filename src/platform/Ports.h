@@ -107,3 +107,24 @@ class AdministratorRights {
     // Elevated, or a member of the Administrators group where there is no UAC.
     virtual bool isAdministrator() = 0;
 };
+
+// A file's last-write time, in 100-nanosecond steps since 1601 as Windows counts.
+using FileTime = std::uint64_t;
+
+// What finding the user's own copies of the installation folder's files takes.
+// On Windows Vista to 11 the demo, run without administrator rights, writes
+// into its folder under Program Files through copies under %LOCALAPPDATA%.
+class VirtualStoreFiles {
+   public:
+    virtual ~VirtualStoreFiles() = default;
+    // %LOCALAPPDATA%; nothing where it is not set (Windows 95 to XP).
+    virtual std::optional<std::string> localAppData() = 0;
+    // The working directory's full path as Windows gives it, maybe in short (8.3) names.
+    virtual std::string currentFolder() = 0;
+    // The long form of an existing path; the path as it is where Windows gives none.
+    virtual std::string longPathOf(const std::string& path) = 0;
+    // The drive Windows runs from, such as "C:".
+    virtual std::string systemDrive() = 0;
+    // Nothing when there is no such file.
+    virtual std::optional<FileTime> lastWriteTime(const std::string& path) = 0;
+};

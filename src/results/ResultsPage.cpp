@@ -10,7 +10,7 @@ namespace {
 constexpr char kCantWriteMessage[] = "Can't open HTML file for writing.";
 constexpr char kClearQuestion[] = "All data in results\npage will be erased.\nProceed?";
 constexpr char kClearedMessage[] = "Results page cleared.";
-constexpr char kViewCommand[] = "explorer results.htm";
+constexpr char kPageName[] = "results.htm";
 
 constexpr char kTableStart[] = "<table width=870 border=0 cellspacing=0 cellpadding=0><tr>";
 
@@ -102,9 +102,15 @@ void createResultsPageIfMissing(WriteReporter& reporter, const std::string& path
     if (!canOpenForReading(path)) writeEmptyResultsPage(reporter, path);
 }
 
-void clearResultsPage(WriteReporter& reporter, const std::string& path) {
+void clearResultsPage(WriteReporter& reporter, const std::vector<std::string>& pages) {
     if (reporter.boxes().tell(kClearQuestion, msg::kQuestion) != msg::kYes) return;
-    if (writeEmptyResultsPage(reporter, path)) reporter.boxes().tell(kClearedMessage, msg::kInfo);
+    // A page that failed keeps no one from clearing the others.
+    bool cleared = true;
+    for (const std::string& page : pages)
+        cleared = writeEmptyResultsPage(reporter, page) && cleared;
+    if (cleared) reporter.boxes().tell(kClearedMessage, msg::kInfo);
 }
 
-void viewResultsPage(ProcessLauncher& launcher) { launcher.start(kViewCommand); }
+void viewResultsPage(ProcessLauncher& launcher, const std::string& page) {
+    launcher.start(page == kPageName ? "explorer " + page : "explorer \"" + page + "\"");
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/WriteReporter.h"
 #include "platform/Ports.h"
@@ -17,8 +18,11 @@ bool writeEmptyResultsPage(WriteReporter& reporter, const std::string& path = "r
 // reading; an existing page, whatever it holds, is left alone.
 void createResultsPageIfMissing(WriteReporter& reporter, const std::string& path = "results.htm");
 
-// "Clear Results": asks first, rewrites the page on Yes and confirms.
-void clearResultsPage(WriteReporter& reporter, const std::string& path = "results.htm");
+// "Clear Results": asks first; on Yes rewrites every one of the pages (the
+// folder's, and the user's copy where there is one) and confirms when all were.
+void clearResultsPage(WriteReporter& reporter,
+                      const std::vector<std::string>& pages = {"results.htm"});
 
-// "View Results": lets the shell show the page; a failure to start is not reported.
-void viewResultsPage(ProcessLauncher& launcher);
+// "View Results": lets the shell show that page, by its full path quoted
+// unless it is the folder's; a failure to start is not reported.
+void viewResultsPage(ProcessLauncher& launcher, const std::string& page = "results.htm");

@@ -38,9 +38,10 @@ class ScriptGenApp {
         Win32CodePages codePages;
         Win32WriteFailures writeFailures;
         Win32AdministratorRights administratorRights;
+        Win32VirtualStoreFiles virtualStore;
         ScriptGenDialog dialog(theBenchmarkSettings,
                                {registry, workingDirectory, displayModes, launcher, scriptHost,
-                                codePages, writeFailures, administratorRights,
+                                codePages, writeFailures, administratorRights, virtualStore,
                                 startedByAdministratorOffer(commandLine ? commandLine : "")});
         runMainDialog(instance, dialog);
         return 0;

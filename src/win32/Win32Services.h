@@ -49,6 +49,16 @@ class Win32AdministratorRights : public AdministratorRights {
     bool isAdministrator() override;
 };
 
+// Where Windows Vista to 11 keep the virtualized demo's files for the user.
+class Win32VirtualStoreFiles : public VirtualStoreFiles {
+   public:
+    std::optional<std::string> localAppData() override;
+    std::string currentFolder() override;
+    std::string longPathOf(const std::string& path) override;
+    std::string systemDrive() override;
+    std::optional<FileTime> lastWriteTime(const std::string& path) override;
+};
+
 // The system's own code pages, with their lead-byte ranges read once.
 class Win32CodePages : public CodePages {
    public:

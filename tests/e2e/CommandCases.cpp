@@ -459,6 +459,80 @@ void viewResultsStartsViewer(const CaseContext& context) {
     session.closeWithCancel();
 }
 
+// The demo's files under Program Files, where Windows Vista to 11 keep what a
+// virtualized demo writes in the user's copies: the newer copy gives the start
+// values and the page shown, "Clear Results" rewrites every page there is and
+// makes none, and the settings copy is never touched. The registry holds the
+// folder's short name, which the copies' path must not take.
+enum class UserCopies { kNewer, kOlder, kNone };
+
+std::string shortPathOf(const std::string& path) {
+    char buffer[MAX_PATH] = {};
+    const DWORD length = GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(buffer, length) : path;
+}
+
+void expectUserCopiesFollowed(const CaseContext& context, UserCopies copies) {
+    Installation install(context.name, context.payload, "C:\\Program Files (x86)\\Solanthra e2e");
+    StartFiles files;
+    files.demoConfig = demoConfig(100, 0, {1, 2, 3, 4}, "Folder");
+    files.resultsPage = kOldResults;
+    const std::string configCopy = demoConfig(200, 0, {1, 3, 4, 7}, "Copy");
+    const std::string pageCopy = "<html><body>the user's results<!--end--></body></html>";
+    files.userCopies = StartFiles::UserCopies{};
+    if (copies != UserCopies::kNone)
+        files.userCopies = {configCopy, pageCopy, copies == UserCopies::kNewer};
+    setInstallPath(shortPathOf(install.installDirectory()));
+    auto program = startProgram(install, files);
+    MainDialog dialog(*program,
+                      program->waitForWindow("#32770", expected::kDialogCaption, kProgramStart));
+    dialog.settle();
+    const std::string store = userCopyFolder(install);
+    const bool copySeen = copies == UserCopies::kNewer && context.programSeesLocalAppData;
+    const bool copyCleared = copies != UserCopies::kNone && context.programSeesLocalAppData;
+    expectEqual(dialog.text(IDC_PROJECT_NAME), copySeen ? "Copy" : "Folder", "project name");
+
+    dialog.click(IDC_VIEW_RESULTS);
+    const std::string log = install.inInstall(kExplorerLog);
+    expect(waitUntil([&] { return loggedCalls(log).size() == 1; }, kReaction),
+           "the viewer was not started");
+    expectEqual(argumentsOf(loggedCalls(log)[0]),
+                copySeen ? "\"" + store + "\\results.htm\"" : "results.htm",
+                "the viewer's command line");
+    expect(program->waitForDescendantsToEnd(kReaction), "the viewer did not end");
+
+    dialog.click(IDC_CLEAR_RESULTS);
+    expectBoxAndAnswer(dialog, expected::kClearQuestion, kQuestionStyle, IDYES);
+    expectBoxAndAnswer(dialog, expected::kResultsCleared, kInformationStyle, IDOK);
+    expectNoBox(*program, "after clearing");
+    expectEqual(readFileBytes(install.inInstall("results.htm")).value_or(""),
+                expected::resultsPage(), "the folder's cleared page");
+    if (copies == UserCopies::kNone) {
+        expectDirectoryHolds(store, {});
+    } else {
+        expectEqual(readFileBytes(store + "\\results.htm").value_or(""),
+                    copyCleared ? expected::resultsPage() : pageCopy,
+                    "the user's copy of the page");
+        expectEqual(readFileBytes(store + "\\rumo11.cfg").value_or(""), configCopy,
+                    "the user's copy of the settings");
+        expectDirectoryHolds(store, {"results.htm", "rumo11.cfg"});
+    }
+    dialog.postClick(IDCANCEL);
+    expectProgramEnds(*program, "after Cancel");
+}
+
+void userCopiesNewerThanFolder(const CaseContext& context) {
+    expectUserCopiesFollowed(context, UserCopies::kNewer);
+}
+
+void userCopiesOlderThanFolder(const CaseContext& context) {
+    expectUserCopiesFollowed(context, UserCopies::kOlder);
+}
+
+void userCopyFolderEmpty(const CaseContext& context) {
+    expectUserCopiesFollowed(context, UserCopies::kNone);
+}
+
 // On Windows 95, 98 and ME the script is for COMMAND.COM, which has no escape
 // character: "& ( ) ^" stand as typed, and only "%" is doubled. Wine's cmd reads
 // such a line otherwise, so only the script's bytes are checked.
@@ -556,6 +630,9 @@ std::vector<E2eCase> commandCases() {
         {"clear_results_no", clearResultsNo},
         {"clear_results_unwritable", clearResultsUnwritable},
         {"view_results_starts_viewer", viewResultsStartsViewer},
+        {"user_copies_newer_than_folder", userCopiesNewerThanFolder},
+        {"user_copies_older_than_folder", userCopiesOlderThanFolder},
+        {"user_copy_folder_empty", userCopyFolderEmpty},
         {"command_com_name_without_escapes", commandComNameWithoutEscapes,
          ScriptLine::kCommandComOnly},
         {"command_com_asks_before_blanking_redirections", commandComAsksBeforeBlankingRedirections,

@@ -114,6 +114,11 @@ int main(int argc, char** argv) {
         options.shotsDirectory,
         options.windows == "win95" || options.windows == "win98" || options.windows == "winme",
         !options.theme.empty()};
+    for (const char* beforeVista :
+         {"win95", "win98", "winme", "nt40", "win2k", "winxp", "win2003"}) {
+        if (options.windows == beforeVista) context.programSeesLocalAppData = false;
+    }
+    if (!context.programSeesLocalAppData) hideLocalAppDataFromPrograms();
     DWORD binaryType = 0;
     if (context.commandComLine && GetBinaryTypeA(context.payload.program.c_str(), &binaryType) &&
         binaryType == SCS_64BIT_BINARY) {

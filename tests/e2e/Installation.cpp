@@ -23,8 +23,10 @@ void copyInto(const std::string& file, const fs::path& directory, const std::str
 }
 }  // namespace
 
-Installation::Installation(const std::string& caseName, const Payload& payload) {
-    const fs::path caseDirectory = fs::current_path() / "cases" / caseName;
+Installation::Installation(const std::string& caseName, const Payload& payload,
+                           const std::string& root) {
+    const fs::path caseDirectory =
+        (root.empty() ? fs::current_path() : fs::path(root)) / "cases" / caseName;
     std::error_code error;
     fs::remove_all(caseDirectory, error);
     fs::create_directories(caseDirectory / "install", error);
@@ -90,6 +92,52 @@ void removeInstallKey() {
 void createInstallKeyWithoutPath() {
     removeInstallKey();
     for (REGSAM view : installViews) RegCloseKey(createInstallKey(view));
+}
+
+namespace {
+// %LOCALAPPDATA% as Wine sets it, kept for placing copies after it is hidden.
+const std::string& localAppData() {
+    static const std::string value = [] {
+        char buffer[MAX_PATH] = {};
+        const DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", buffer, sizeof buffer);
+        return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
+    }();
+    return value;
+}
+}  // namespace
+
+void hideLocalAppDataFromPrograms() {
+    localAppData();
+    SetEnvironmentVariableA("LOCALAPPDATA", nullptr);
+}
+
+std::string userCopyFolder(const Installation& install) {
+    if (localAppData().empty()) fail("Wine set no %LOCALAPPDATA%");
+    return localAppData() + "\\VirtualStore" + install.installDirectory().substr(2);
+}
+
+std::string emptyUserCopyFolder(const Installation& install) {
+    const std::string folder = userCopyFolder(install);
+    std::error_code error;
+    fs::remove_all(folder, error);
+    fs::create_directories(folder, error);
+    if (error) fail("cannot create " + folder + ": " + error.message());
+    return folder;
+}
+
+void setWrittenMinutesAgo(const std::string& path, int minutes) {
+    FILETIME now = {};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time = {};
+    time.LowPart = now.dwLowDateTime;
+    time.HighPart = now.dwHighDateTime;
+    time.QuadPart -= static_cast<ULONGLONG>(minutes) * 60 * 10000000;
+    const FILETIME written{time.LowPart, time.HighPart};
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const bool set = file != INVALID_HANDLE_VALUE && SetFileTime(file, nullptr, nullptr, &written);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    if (!set) fail("cannot set the time of " + path);
 }
 
 std::optional<std::string> readFileBytes(const std::string& path) {

@@ -15,10 +15,10 @@ struct Payload {
 
 class Installation {
    public:
-    // Empties (or creates) cases\<caseName>\ under the current directory and
-    // puts the program and the stand-ins into its install\ folder; the
-    // program is started from its start\ folder.
-    Installation(const std::string& caseName, const Payload& payload);
+    // Empties (or creates) cases\<caseName>\ under the root (the current
+    // directory when empty) and puts the program and the stand-ins into its
+    // install\ folder; the program is started from its start\ folder.
+    Installation(const std::string& caseName, const Payload& payload, const std::string& root = {});
 
     const std::string& caseDirectory() const { return caseDirectory_; }
     const std::string& installDirectory() const { return installDirectory_; }
@@ -42,6 +42,16 @@ void createInstallKeyWithoutPath();
 // access mask of a program it reports as Windows 95, 98 or ME, as those did, so
 // a 64-bit program reported as such (no such Windows exists) reads that view.
 void placeInstallValueAlsoIn64BitView();
+
+// Windows 95 to XP set no %LOCALAPPDATA%: the programs started from now on get none.
+void hideLocalAppDataFromPrograms();
+// Where Windows Vista to 11 keep the user's copies of the installation's files:
+// %LOCALAPPDATA%\VirtualStore and the folder without its drive.
+std::string userCopyFolder(const Installation& install);
+// That folder, made anew and empty.
+std::string emptyUserCopyFolder(const Installation& install);
+// Sets the file's last-write time that many minutes before now.
+void setWrittenMinutesAgo(const std::string& path, int minutes);
 
 std::optional<std::string> readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const std::string& bytes);

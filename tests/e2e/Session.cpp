@@ -7,6 +7,18 @@
 std::unique_ptr<RunningProgram> startProgram(const Installation& install, const StartFiles& files) {
     if (files.demoConfig) writeFileBytes(install.inInstall("rumo11.cfg"), *files.demoConfig);
     if (files.resultsPage) writeFileBytes(install.inInstall("results.htm"), *files.resultsPage);
+    if (files.userCopies) {
+        const std::string folder = emptyUserCopyFolder(install);
+        const StartFiles::UserCopies& copies = *files.userCopies;
+        for (const auto& [name, bytes] : {std::pair{"rumo11.cfg", copies.demoConfig},
+                                          std::pair{"results.htm", copies.resultsPage}}) {
+            if (fileExists(install.inInstall(name)))
+                setWrittenMinutesAgo(install.inInstall(name), 120);
+            if (!bytes) continue;
+            writeFileBytes(folder + "\\" + name, *bytes);
+            setWrittenMinutesAgo(folder + "\\" + name, copies.newer ? 60 : 180);
+        }
+    }
     return std::make_unique<RunningProgram>(install.program(), install.startDirectory());
 }
 

@@ -20,12 +20,22 @@ struct CaseContext {
     bool commandComLine = false;
     // A visual style is on, as on every Windows from 8 on.
     bool themed = false;
+    // Windows 95 to XP have no %LOCALAPPDATA%, so the user's copies stay unseen.
+    bool programSeesLocalAppData = true;
 };
 
 // Files placed in the installation before the program starts.
 struct StartFiles {
     std::optional<std::string> demoConfig;   // rumo11.cfg
     std::optional<std::string> resultsPage;  // results.htm
+    // The user's copies of both in the VirtualStore, an hour newer or older
+    // than the folder's files, which are then two hours old.
+    struct UserCopies {
+        std::optional<std::string> demoConfig;
+        std::optional<std::string> resultsPage;
+        bool newer = true;
+    };
+    std::optional<UserCopies> userCopies;
 };
 
 class Session {

@@ -166,6 +166,9 @@ void listOffersDisplayModes(const CaseContext& context) {
 void demoConfigSetsStartValues(const CaseContext& context) {
     StartFiles files;
     files.demoConfig = demoConfig(200, 3, {1, 3, 4, 7}, "MyCard");
+    // Only the system drive's folders are virtualized: a newer copy for this
+    // folder, on another drive, is none of the demo's.
+    files.userCopies = StartFiles::UserCopies{demoConfig(50, 0, {1, 2}, "Copy"), std::nullopt};
     Session session(context, files);
     const MainDialog& dialog = session.dialog();
     expectScenes(dialog, {1, 3, 4, 7}, {2}, "from rumo11.cfg");

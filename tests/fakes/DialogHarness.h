@@ -20,12 +20,14 @@ struct DialogHarness {
     FakeCodePages codePages = FakeCodePages::westernEuropean();
     FakeWriteFailures writeFailures;
     FakeAdministratorRights rights;
+    FakeVirtualStore virtualStore;
     FakeDialogWindow window;
     ScriptGenDialog dialog;
 
     explicit DialogHarness(bool startedByAdministratorOffer = false)
-        : dialog(settings, {registry, workingDirectory, displayModes, launcher, scriptHost,
-                            codePages, writeFailures, rights, startedByAdministratorOffer}) {
+        : dialog(settings,
+                 {registry, workingDirectory, displayModes, launcher, scriptHost, codePages,
+                  writeFailures, rights, virtualStore, startedByAdministratorOffer}) {
         registry.value = installation.pathText();
         displayModes.modes = {{640, 480, 16}, {800, 600, 16}, {1024, 768, 32}};
         window.attach(dialog);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -79,6 +80,28 @@ struct FakeAdministratorRights : AdministratorRights {
     bool hasFilePermissions() override { return filePermissions; }
     bool canStartAsAdministrator() override { return canStart; }
     bool isAdministrator() override { return administrator; }
+};
+
+// Windows 95 to XP unless told otherwise: no %LOCALAPPDATA%. Files exist
+// where they have a time; short paths have the long form given for them.
+struct FakeVirtualStore : VirtualStoreFiles {
+    std::optional<std::string> appData;
+    std::string folder = "C:\\Program Files (x86)\\Solanthra";
+    std::map<std::string, std::string> longForms;
+    std::string drive = "C:";
+    std::map<std::string, FileTime> times;
+    std::optional<std::string> localAppData() override { return appData; }
+    std::string currentFolder() override { return folder; }
+    std::string longPathOf(const std::string& path) override {
+        const auto found = longForms.find(path);
+        return found == longForms.end() ? path : found->second;
+    }
+    std::string systemDrive() override { return drive; }
+    std::optional<FileTime> lastWriteTime(const std::string& path) override {
+        const auto found = times.find(path);
+        if (found == times.end()) return std::nullopt;
+        return found->second;
+    }
 };
 
 // Whole files, byte for byte.

@@ -143,7 +143,7 @@ TEST(ClearResultsPage, RewritesThePageOnlyAfterYes) {
         writeBytes(path, "<html>results</html>");
         Writer w;
         w.boxes.answers = {c.answer};
-        clearResultsPage(w.reporter, path);
+        clearResultsPage(w.reporter, {path});
         EXPECT_EQ(readBytes(path), c.cleared ? expectedPage() : "<html>results</html>");
         const std::vector<ShownMessage> expected =
             c.cleared ? std::vector<ShownMessage>{kQuestion, kCleared}
@@ -152,19 +152,26 @@ TEST(ClearResultsPage, RewritesThePageOnlyAfterYes) {
     }
 }
 
+// The folder's page fails and is told; the user's copy is cleared all the same.
 TEST(ClearResultsPage, ReportsFailureInsteadOfSuccess) {
     ScratchDirectory dir;
+    const std::string copy = dir.file("copy.htm");
+    writeBytes(copy, "<html>results</html>");
     Writer w;
     w.boxes.answers = {6};
-    clearResultsPage(w.reporter, dir.file("missing/results.htm"));
+    clearResultsPage(w.reporter, {dir.file("missing/results.htm"), copy});
     EXPECT_EQ(w.boxes.shown,
               (std::vector<ShownMessage>{kQuestion, cantWrite(dir.file("missing/results.htm"))}));
+    EXPECT_EQ(readBytes(copy), expectedPage());
 }
 
 TEST(ViewResultsPage, StartsTheShellOnThePage) {
     RecordingLauncher launcher;
     viewResultsPage(launcher);
     viewResultsPage(launcher);  // a failed start changes nothing for the next one
+    viewResultsPage(launcher, "C:\\Users\\me\\VirtualStore\\Solanthra\\results.htm");
     EXPECT_EQ(launcher.started,
-              (std::vector<std::string>{"explorer results.htm", "explorer results.htm"}));
+              (std::vector<std::string>{
+                  "explorer results.htm", "explorer results.htm",
+                  "explorer \"C:\\Users\\me\\VirtualStore\\Solanthra\\results.htm\""}));
 }
