@@ -120,6 +120,16 @@ void defaultsWithoutDemoConfig(const CaseContext& context) {
     expectSwatchGray(dialog, IDC_BLACK_SWATCH, 0, "at start");
     expectLayoutFitsTheScreen(dialog.window(), context.payload.program, IDD_MAIN, kLogoInTemplate);
     saveShot(context, dialog.window(), "e2e-dialog");
+    if (screenDpi() == 96) {
+        int from = 96;
+        for (const int dpi : kMovedDpis) {
+            moveToDpi(dialog.window(), from, dpi);
+            from = dpi;
+            expectLayoutFitsTheScreen(dialog.window(), context.payload.program, IDD_MAIN,
+                                      kLogoInTemplate, dpi);
+            saveShot(context, dialog.window(), "e2e-dialog-moved-" + std::to_string(dpi));
+        }
+    }
     session.closeWithCancel();
 }
 
