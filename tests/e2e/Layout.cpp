@@ -314,6 +314,14 @@ void expectLayoutFitsTheScreen(HWND dialog, const std::string& program, int temp
                 report("the picture is " + describe(now) + " in its frame " + describe(frame));
             if (!showsTheArt(shown[i])) report("the picture does not show the art");
         }
+        // The swatches and the resolution list: lines as high as the template's font makes them.
+        if (lstrcmpiA(classOf(shown[i]).c_str(), "ListBox") == 0) {
+            const LRESULT height = SendMessageA(shown[i], LB_GETITEMHEIGHT, 0, 0);
+            const LRESULT wanted = SendMessageA(planned[i], LB_GETITEMHEIGHT, 0, 0);
+            if (height != wanted)
+                report(what + " has lines of " + std::to_string(height) + " px, the template " +
+                       std::to_string(wanted));
+        }
         if (EqualRect(&now, &was)) continue;
         // A list box of whole lines drops the part line at its foot: the system's rule.
         if (lstrcmpiA(classOf(shown[i]).c_str(), "ListBox") == 0 &&

@@ -18,7 +18,8 @@ struct TemplatePicture {
 // a control that differs from the template is a text grown right or down, or
 // the picture, and overlaps no control it did not overlap in the template,
 // inside its group box and the dialog; the picture fills its template
-// rectangle, in its middle, and shows the art.
+// rectangle, in its middle, never larger than it, and shows the art; a list
+// box has the template's line height.
 void expectLayoutFitsTheScreen(HWND dialog, const std::string& program, int templateId,
                                const TemplatePicture& picture);
 // The same for a dialog laid out at that DPI, checked against the template
