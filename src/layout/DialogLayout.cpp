@@ -7,12 +7,11 @@ namespace {
 
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool sameName(const std::string& a, const char* b) {
-    std::size_t i = 0;
-    for (; i < a.size() && b[i] != '\0'; ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
+bool sameName(const char* a, const char* b) {
+    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
+        if (asciiLower(*a) != asciiLower(*b)) return false;
     }
-    return i == a.size() && b[i] == '\0';
+    return *a == *b;
 }
 
 // Button styles (BS_TYPEMASK) and static styles (SS_TYPEMASK) of Windows' headers.
@@ -39,7 +38,7 @@ enum : std::uint32_t {
 
 }  // namespace
 
-ControlClass classifyControl(const std::string& className, std::uint32_t style) {
+ControlClass classifyControl(const char* className, std::uint32_t style) {
     ControlClass control;
     if (sameName(className, "Button")) {
         switch (style & kButtonType) {
@@ -142,8 +141,8 @@ Size neededAt(const TextMeasure& measure, std::size_t index, int padding, int wi
 
 std::vector<Box> fitTexts(const std::vector<LaidControl>& controls, Box dialog, int margin,
                           const TextMeasure& measure) {
-    std::vector<Box> boxes;
-    for (const LaidControl& control : controls) boxes.push_back(control.box);
+    std::vector<Box> boxes(controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) boxes[i] = controls[i].box;
     for (std::size_t index = 0; index < controls.size(); ++index) {
         const ControlKind kind = controls[index].kind;
         if (kind != ControlKind::kOneLineText && kind != ControlKind::kWrappingText) continue;

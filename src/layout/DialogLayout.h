@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <vector>
 
 struct Size {
@@ -49,7 +48,7 @@ struct ControlClass {
 };
 
 // The class name compares as Windows compares it, without regard to case.
-ControlClass classifyControl(const std::string& className, std::uint32_t style);
+ControlClass classifyControl(const char* className, std::uint32_t style);
 
 // What the dialog's font and the system say about the room around a text, in pixels.
 struct TextFacts {

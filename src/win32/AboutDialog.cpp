@@ -4,8 +4,8 @@
 #include "win32/ScreenFit.h"
 
 namespace {
-// The picture's place in the template, in dialog units, and its art at 1x, 1.5x and 2x.
-constexpr PictureArt kAboutPicture{{7, 7, 43, 40}, {IDB_ABOUT, IDB_ABOUT_150, IDB_ABOUT_200}};
+// The About box's template and its picture's art at 1x, 1.5x and 2x.
+constexpr DialogArt kAboutPicture{IDD_ABOUT, {IDB_ABOUT, IDB_ABOUT_150, IDB_ABOUT_200}};
 }  // namespace
 
 void AboutDialog::run(HWND owner) {
@@ -22,8 +22,11 @@ INT_PTR CALLBACK AboutDialog::procedure(HWND dialog, UINT message, WPARAM wParam
             return TRUE;  // the focus goes to OK, the first tab stop
         }
         case WM_DESTROY:
-            releasePicture(dialog);
+            releaseFit(dialog);
             break;
+        case kDpiChanged:
+            fitToNewDpi(dialog, kAboutPicture, wParam, lParam);
+            return TRUE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
                 EndDialog(dialog, LOWORD(wParam));

@@ -13,13 +13,33 @@ namespace {
 
 struct MainDialogHost {
     ScriptGenDialog& dialog;
-    HICON icon;       // the system's icon size: the big window icon, minimised and dragged
-    HICON smallIcon;  // the caption's
+    HINSTANCE instance;
+    HICON icon = nullptr;       // the icon size at the dialog's DPI: the big window icon,
+                                // minimised and dragged
+    HICON smallIcon = nullptr;  // the caption's
     std::unique_ptr<Win32DialogWindow> window;
+    ~MainDialogHost() {
+        if (icon) DestroyIcon(icon);
+        if (smallIcon) DestroyIcon(smallIcon);
+    }
+
+    // Takes the icons in the sizes of this DPI, gives them to the window, if
+    // there is one yet, and then lets the old ones go.
+    void loadIcons(UINT dpi) {
+        const HICON oldIcon = icon, oldSmallIcon = smallIcon;
+        icon = loadIconAtDpi(instance, IDI_APPICON, false, dpi);
+        smallIcon = loadIconAtDpi(instance, IDI_APPICON, true, dpi);
+        if (window) {
+            window->replaceIcons(icon, smallIcon);
+            window->setWindowIcons();
+        }
+        if (oldIcon) DestroyIcon(oldIcon);
+        if (oldSmallIcon) DestroyIcon(oldSmallIcon);
+    }
 };
 
-// The logo's place in the template, in dialog units, and its art at 1x, 1.5x and 2x.
-constexpr PictureArt kLogo{{7, 7, 134, 62}, {IDB_LOGO, IDB_LOGO_150, IDB_LOGO_200}};
+// The main dialog's template and the logo's art at 1x, 1.5x and 2x.
+constexpr DialogArt kLogo{IDD_MAIN, {IDB_LOGO, IDB_LOGO_150, IDB_LOGO_200}};
 
 // A minimised dialog draws its icon centred in the client area.
 void paintIconic(HWND dialogWindow, HICON icon) {
@@ -41,6 +61,7 @@ INT_PTR CALLBACK mainDialogProcedure(HWND window, UINT message, WPARAM wParam, L
         auto* host = reinterpret_cast<MainDialogHost*>(lParam);
         SetWindowLongPtrA(window, DWLP_USER, lParam);
         fitToScreen(window, kLogo);
+        host->loadIcons(dpiOfWindow(window));
         host->window = std::make_unique<Win32DialogWindow>(window, host->icon, host->smallIcon);
         return host->dialog.onInitDialog(*host->window) ? TRUE : FALSE;
     }
@@ -49,8 +70,12 @@ INT_PTR CALLBACK mainDialogProcedure(HWND window, UINT message, WPARAM wParam, L
 
     switch (message) {
         case WM_DESTROY:
-            releasePicture(window);
+            releaseFit(window);
             return FALSE;
+        case kDpiChanged:
+            fitToNewDpi(window, kLogo, wParam, lParam);
+            host->loadIcons(LOWORD(wParam));
+            return TRUE;
         case WM_COMMAND:
             host->dialog.onCommand(HIWORD(wParam), LOWORD(wParam));
             return TRUE;
@@ -85,8 +110,7 @@ INT_PTR CALLBACK mainDialogProcedure(HWND window, UINT message, WPARAM wParam, L
 }  // namespace
 
 INT_PTR runMainDialog(HINSTANCE instance, ScriptGenDialog& dialog) {
-    MainDialogHost host{dialog, loadIconAtSystemSize(instance, IDI_APPICON, false),
-                        loadIconAtSystemSize(instance, IDI_APPICON, true), nullptr};
+    MainDialogHost host{dialog, instance, nullptr, nullptr, nullptr};
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, mainDialogProcedure,
                            reinterpret_cast<LPARAM>(&host));
 }

@@ -5,15 +5,42 @@
 #include <vector>
 
 #include "layout/DialogLayout.h"
+#include "layout/DialogTemplate.h"
 #include "win32/VisualStyle.h"
 
 namespace {
 
-// Marks the bitmap that fitToScreen made, which the dialog deletes when it goes.
+// Mark the bitmap and the font that the fitting made, which the dialog deletes when it goes.
 constexpr char kPictureProperty[] = "ScriptGen.Picture";
+constexpr char kFontProperty[] = "ScriptGen.Font";
+
+// Functions of newer Windows than the program's floor, looked up at run time.
+template <typename Function>
+Function user32(const char* name) {
+    HMODULE module = GetModuleHandleA("user32.dll");
+    return module ? reinterpret_cast<Function>(
+                        reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
+                  : nullptr;
+}
+
+int screenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// A system metric at a DPI: the system's own answer from Windows 10 1607 on;
+// before, every window has the system's DPI.
+int systemMetricAt(int index, UINT dpi) {
+    using ForDpi = int(WINAPI*)(int, UINT);
+    const auto forDpi = user32<ForDpi>("GetSystemMetricsForDpi");
+    if (forDpi) return forDpi(index, dpi);
+    return mulDiv(GetSystemMetrics(index), int(dpi), screenDpi());
+}
 
 struct Child {
-    HWND window;
+    HWND window = nullptr;
     ControlClass what;
 };
 
@@ -37,16 +64,20 @@ std::string textOf(HWND window) {
     return text;
 }
 
-// Measures texts as the controls draw them: the dialog's font on the screen.
+// Measures texts as the controls draw them: the dialog's font at its DPI.
 class TextRuler {
    public:
-    explicit TextRuler(HWND dialog) : dialog_(dialog), dc_(GetDC(dialog)) {
-        HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    TextRuler(HWND dialog, HFONT font, UINT dpi) : dialog_(dialog), dc_(GetDC(dialog)), dpi_(dpi) {
         previous_ = font ? SelectObject(dc_, font) : nullptr;
         TEXTMETRICA metrics{};
         GetTextMetricsA(dc_, &metrics);
         facts_.averageCharWidth = metrics.tmAveCharWidth;
-        facts_.checkMarkWidth = GetSystemMetrics(SM_CXMENUCHECK);
+        facts_.checkMarkWidth = systemMetricAt(SM_CXMENUCHECK, dpi);
+        // The dialog manager's base units of the font.
+        SIZE alphabet{};
+        GetTextExtentPoint32A(dc_, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52,
+                              &alphabet);
+        units_ = baseUnitsOf(alphabet.cx, metrics.tmHeight);
     }
     ~TextRuler() {
         if (previous_) SelectObject(dc_, previous_);
@@ -56,6 +87,8 @@ class TextRuler {
     TextRuler& operator=(const TextRuler&) = delete;
 
     const TextFacts& facts() const { return facts_; }
+    BaseUnits units() const { return units_; }
+    UINT dpi() const { return dpi_; }
 
     Size measure(const ControlClass& control, const std::string& text, int width) const {
         UINT format = DT_CALCRECT | DT_EXPANDTABS;
@@ -69,17 +102,16 @@ class TextRuler {
    private:
     HWND dialog_;
     HDC dc_;
+    UINT dpi_;
     HGDIOBJ previous_;
     TextFacts facts_;
+    BaseUnits units_;
 };
 
 // A visual style draws a mark of its own size before a check box's text.
-TextFacts withThemedCheckMark(TextFacts facts, HWND dialog, const std::vector<Child>& children) {
+TextFacts withThemedCheckMark(TextFacts facts, const std::vector<Child>& children, UINT dpi) {
     for (const Child& child : children) {
         if (!child.what.checkMark) continue;
-        HDC screen = GetDC(dialog);
-        const UINT dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSX));
-        ReleaseDC(dialog, screen);
         facts.checkMarkWidth =
             themedCheckMarkWidth(child.window, dpi).value_or(facts.checkMarkWidth);
         break;
@@ -87,27 +119,32 @@ TextFacts withThemedCheckMark(TextFacts facts, HWND dialog, const std::vector<Ch
     return facts;
 }
 
-void fitTextsOf(HWND dialog, const std::vector<Child>& children) {
-    const TextRuler ruler(dialog);
-    const TextFacts facts = withThemedCheckMark(ruler.facts(), dialog, children);
-    std::vector<LaidControl> controls;
-    std::vector<std::string> texts;
-    for (const Child& child : children) {
-        const ControlKind kind = child.what.kind;
-        controls.push_back({kind, boxOf(dialog, child.window), textPadding(child.what, facts)});
-        texts.push_back(kind == ControlKind::kOther ? std::string() : textOf(child.window));
+void place(HWND window, const Box& box) {
+    SetWindowPos(window, nullptr, box.left, box.top, box.width(), box.height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void fitTextsOf(HWND dialog, const std::vector<Child>& children, const TextRuler& ruler,
+                BaseUnits units) {
+    const TextFacts facts = withThemedCheckMark(ruler.facts(), children, ruler.dpi());
+    // A hidden control takes no room: it stands as nothing, nowhere.
+    std::vector<LaidControl> controls(children.size());
+    std::vector<std::string> texts(children.size());
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        const Child& child = children[i];
+        if (!(GetWindowLongA(child.window, GWL_STYLE) & WS_VISIBLE)) continue;
+        controls[i] = {child.what.kind, boxOf(dialog, child.window),
+                       textPadding(child.what, facts)};
+        if (child.what.kind != ControlKind::kOther) texts[i] = textOf(child.window);
     }
     RECT client;
     GetClientRect(dialog, &client);
-    RECT margin{0, 0, 4, 4};  // a character's width from the edge of a group or the dialog
-    MapDialogRect(dialog, &margin);
+    // A character's width (4 dialog units) from the edge of a group or the dialog.
     const auto boxes = fitTexts(
-        controls, {client.left, client.top, client.right, client.bottom}, margin.right,
+        controls, {client.left, client.top, client.right, client.bottom}, units.x,
         [&](std::size_t i, int width) { return ruler.measure(children[i].what, texts[i], width); });
     for (std::size_t i = 0; i < children.size(); ++i) {
-        if (boxes[i] == controls[i].box) continue;
-        SetWindowPos(children[i].window, nullptr, boxes[i].left, boxes[i].top, boxes[i].width(),
-                     boxes[i].height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        if (!(boxes[i] == controls[i].box)) place(children[i].window, boxes[i]);
     }
 }
 
@@ -157,62 +194,143 @@ HBITMAP scaledDown(HWND dialog, HBITMAP original, Size from, Size to) {
     return scaled;
 }
 
-void showPictureVersion(HWND dialog, HWND picture, const PictureArt& art) {
+// Shows the version of the art that fits the frame, in its middle.
+void showPicture(HWND dialog, HWND picture, const DialogArt& art, Box frame) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    std::vector<Size> versions;
-    for (WORD id : art.bitmaps) versions.push_back(bitmapSize(instance, id));
-    RECT frame = art.templateRect;
-    frame.right += frame.left;
-    frame.bottom += frame.top;
-    MapDialogRect(dialog, &frame);
-    const PictureChoice choice =
-        choosePicture(versions, {frame.right - frame.left, frame.bottom - frame.top});
-    if (choice.version == 0 && choice.shown == versions[0]) return;  // the template's own
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageA(instance, MAKEINTRESOURCEA(art.bitmaps[choice.version]), IMAGE_BITMAP, 0, 0, 0));
-    if (!bitmap) return;
-    if (!(choice.shown == versions[choice.version])) {
-        HBITMAP scaled = scaledDown(dialog, bitmap, versions[choice.version], choice.shown);
-        DeleteObject(bitmap);
-        bitmap = scaled;
+    std::vector<Size> versions(3);
+    for (std::size_t v = 0; v < versions.size(); ++v)
+        versions[v] = bitmapSize(instance, art.bitmaps[v]);
+    const PictureChoice choice = choosePicture(versions, {frame.width(), frame.height()});
+    // The template's own, not replaced yet: the control shows it already.
+    const bool templateOwn = choice.version == 0 && choice.shown == versions[0] &&
+                             GetPropA(dialog, kPictureProperty) == nullptr;
+    if (!templateOwn) {
+        HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(
+            instance, MAKEINTRESOURCEA(art.bitmaps[choice.version]), IMAGE_BITMAP, 0, 0, 0));
+        if (bitmap && !(choice.shown == versions[choice.version])) {
+            HBITMAP scaled = scaledDown(dialog, bitmap, versions[choice.version], choice.shown);
+            DeleteObject(bitmap);
+            bitmap = scaled;
+        }
         if (!bitmap) return;
+        HGDIOBJ old = reinterpret_cast<HGDIOBJ>(
+            SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+        if (old) DeleteObject(old);
+        SetPropA(dialog, kPictureProperty, bitmap);
     }
-    HGDIOBJ old = reinterpret_cast<HGDIOBJ>(
-        SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
-    if (old) DeleteObject(old);
-    SetPropA(dialog, kPictureProperty, bitmap);
     // The control has taken the bitmap's size; it goes to the middle of its frame.
-    const Box place = centredIn({frame.left, frame.top, frame.right, frame.bottom}, choice.shown);
-    SetWindowPos(picture, nullptr, place.left, place.top, place.width(), place.height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    place(picture, centredIn(frame, choice.shown));
 }
 
-std::vector<Child> visibleChildren(HWND dialog) {
-    std::vector<Child> children;
+// The dialog's controls in template order, or none when they are not the template's count.
+std::vector<Child> childrenOf(HWND dialog, std::size_t count) {
+    std::vector<Child> children(count);
+    std::size_t found = 0;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) children.push_back(describe(child));
+        if (found == count) return {};
+        children[found++] = describe(child);
     }
+    if (found != count) return {};
     return children;
+}
+
+DialogTemplate templateOf(WORD id) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));  // RT_DIALOG
+    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    const auto* bytes = loaded ? static_cast<const unsigned char*>(LockResource(loaded)) : nullptr;
+    if (!bytes) return {};
+    return readDialogTemplate(bytes, SizeofResource(instance, found));
+}
+
+// Lays the dialog out with this font: with moveControls, every control and
+// the client area where the template puts them in its base units, as the
+// dialog manager would; then the picture and the texts' room.
+void layOut(HWND dialog, const DialogArt& art, HFONT font, UINT dpi, bool moveControls) {
+    const DialogTemplate plan = templateOf(art.templateId);
+    const std::vector<Child> children = childrenOf(dialog, plan.controls.size());
+    if (!plan.valid || children.empty()) return;
+    const TextRuler ruler(dialog, font, dpi);
+    BaseUnits units = ruler.units();
+    if (moveControls) {
+        for (std::size_t i = 0; i < children.size(); ++i)
+            place(children[i].window, controlBox(plan.controls[i], units));
+    } else {
+        RECT scale{0, 0, 4, 8};  // the units the dialog manager laid the dialog out in
+        MapDialogRect(dialog, &scale);
+        units = {scale.right, scale.bottom};
+    }
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        if (children[i].what.picture)
+            showPicture(dialog, children[i].window, art, mappedRect(plan.controls[i], units));
+    }
+    fitTextsOf(dialog, children, ruler, units);
 }
 
 }  // namespace
 
-void fitToScreen(HWND dialog, const PictureArt& art) {
-    const std::vector<Child> children = visibleChildren(dialog);
-    for (const Child& child : children) {
-        if (child.what.picture) showPictureVersion(dialog, child.window, art);
-    }
-    fitTextsOf(dialog, children);
+void fitToScreen(HWND dialog, const DialogArt& art) {
+    // Windows 10 1703 and later would lay the dialog out again at a DPI change,
+    // on top of fitToNewDpi: DDC_DISABLE_ALL.
+    using ChangeBehavior = BOOL(WINAPI*)(HWND, int, int);
+    if (const auto disable = user32<ChangeBehavior>("SetDialogDpiChangeBehavior"))
+        disable(dialog, 1, 1);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    layOut(dialog, art, font, dpiOfWindow(dialog), false);
 }
 
-void releasePicture(HWND dialog) {
+void fitToNewDpi(HWND dialog, const DialogArt& art, WPARAM wParam, LPARAM lParam) {
+    const UINT dpi = LOWORD(wParam);
+    const DialogTemplate plan = templateOf(art.templateId);
+    if (!plan.valid || plan.pointSize == 0 || dpi == 0) return;
+    // The template's font at the new DPI, as the dialog manager makes it.
+    HFONT font =
+        CreateFontA(fontHeightAt(plan.pointSize, int(dpi)), 0, 0, 0, plan.weight, plan.italic,
+                    FALSE, FALSE, DEFAULT_CHARSET, 0, 0, PROOF_QUALITY, FF_DONTCARE, plan.faceName);
+    if (!font) return;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HGDIOBJ oldFont = RemovePropA(dialog, kFontProperty);
+    if (oldFont) DeleteObject(oldFont);
+    SetPropA(dialog, kFontProperty, font);
+
+    // The window where Windows suggests, at the size that gives the client area its own size.
+    Size client{};
+    {
+        const TextRuler ruler(dialog, font, dpi);
+        client = clientSize(plan, ruler.units());
+    }
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    RECT window{};
+    GetWindowRect(dialog, &window);
+    if (suggested) window = *suggested;
+    place(dialog, {window.left, window.top, window.right, window.bottom});
+    RECT now{};
+    GetClientRect(dialog, &now);
+    place(dialog, {window.left, window.top, window.right + client.width - now.right,
+                   window.bottom + client.height - now.bottom});
+    layOut(dialog, art, font, dpi, true);
+    RedrawWindow(dialog, nullptr, nullptr,
+                 RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void releaseFit(HWND dialog) {
     HGDIOBJ bitmap = RemovePropA(dialog, kPictureProperty);
     if (bitmap) DeleteObject(bitmap);
+    HGDIOBJ font = RemovePropA(dialog, kFontProperty);
+    if (font) DeleteObject(font);
 }
 
-HICON loadIconAtSystemSize(HINSTANCE instance, WORD id, bool small) {
-    const int width = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
-    const int height = GetSystemMetrics(small ? SM_CYSMICON : SM_CYICON);
+UINT dpiOfWindow(HWND window) {
+    using ForWindow = UINT(WINAPI*)(HWND);
+    const auto forWindow = user32<ForWindow>("GetDpiForWindow");
+    const UINT dpi = forWindow ? forWindow(window) : 0;
+    return dpi != 0 ? dpi : UINT(screenDpi());
+}
+
+HICON loadIconAtDpi(HINSTANCE instance, WORD id, bool small, UINT dpi) {
+    const int width = systemMetricAt(small ? SM_CXSMICON : SM_CXICON, dpi);
+    const int height = systemMetricAt(small ? SM_CYSMICON : SM_CYICON, dpi);
     return static_cast<HICON>(
         LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, width, height, 0));
 }

@@ -31,6 +31,11 @@ class Win32DialogWindow : public DialogWindow {
     bool appendToSystemMenu(const std::string& caption, unsigned command) override;
     std::string loadString(unsigned id) const override;
     void setWindowIcons() override;
+    // The icons of another size, after a DPI change.
+    void replaceIcons(HICON icon, HICON smallIcon) {
+        icon_ = icon;
+        smallIcon_ = smallIcon;
+    }
     void runAboutDialog(const std::string& disclaimer) override;
     AdministratorStart startAgainAsAdministrator(const std::string& arguments) override;
     void endDialog(int result) override;

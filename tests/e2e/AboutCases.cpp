@@ -35,6 +35,16 @@ void aboutButtonShowsDisclaimer(const CaseContext& context) {
     HWND about = expectAboutDialog(session);
     expectLayoutFitsTheScreen(about, context.payload.program, IDD_ABOUT, kPictureInTemplate);
     saveShot(context, about, "e2e-about");
+    if (screenDpi() == 96) {
+        int from = 96;
+        for (const int dpi : kMovedDpis) {
+            moveToDpi(about, from, dpi);
+            from = dpi;
+            expectLayoutFitsTheScreen(about, context.payload.program, IDD_ABOUT, kPictureInTemplate,
+                                      dpi);
+            saveShot(context, about, "e2e-about-moved-" + std::to_string(dpi));
+        }
+    }
     answerModal(about, IDOK);
     dialog.settle();
     expect(dialog.isOpen(), "the main dialog closed with the About dialog");

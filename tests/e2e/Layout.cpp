@@ -11,13 +11,18 @@
 
 #include "Expect.h"
 #include "Screen.h"
+#include "layout/DialogTemplate.h"
 
 namespace {
 // The check box mark of the visual style that is on, as the program's Common
-// Controls 6 draw it; nothing in the classic look.
-std::optional<int> themedCheckMarkWidth(HWND window) {
+// Controls 6 draw it at that DPI; nothing in the classic look.
+std::optional<int> themedCheckMarkWidth(HWND window, int dpi) {
     if (!IsThemeActive()) return std::nullopt;
-    HTHEME theme = OpenThemeData(window, L"BUTTON");
+    using OpenForDpi = HTHEME(WINAPI*)(HWND, LPCWSTR, UINT);
+    const auto openForDpi = reinterpret_cast<OpenForDpi>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleA("uxtheme.dll"), "OpenThemeDataForDpi")));
+    HTHEME theme = openForDpi ? openForDpi(window, L"BUTTON", static_cast<UINT>(dpi))
+                              : OpenThemeData(window, L"BUTTON");
     if (!theme) return std::nullopt;
     HDC dc = GetDC(window);
     SIZE mark{};
@@ -27,6 +32,14 @@ std::optional<int> themedCheckMarkWidth(HWND window) {
     CloseThemeData(theme);
     if (!measured || mark.cx <= 0) return std::nullopt;
     return mark.cx;
+}
+
+// A system metric at a DPI, where Windows (or Wine) can tell it.
+int systemMetricAt(int index, int dpi) {
+    using ForDpi = int(WINAPI*)(int, UINT);
+    const auto forDpi = reinterpret_cast<ForDpi>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "GetSystemMetricsForDpi")));
+    return forDpi ? forDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
 }
 
 RECT boxIn(HWND dialog, HWND child) {
@@ -104,10 +117,12 @@ INT_PTR CALLBACK quietProcedure(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-// The template's dialog, made here from the program's own resources and never shown.
+// The template's dialog, made here from the program's own resources and never
+// shown, as the dialog manager makes it at this DPI: at another DPI than the
+// screen's, its font is that many times larger.
 class TemplateDialog {
    public:
-    TemplateDialog(const std::string& program, int templateId) {
+    TemplateDialog(const std::string& program, int templateId, int dpi) {
         InitCommonControls();
         module_ = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         if (module_ == nullptr) fail("cannot read the resources of " + program);
@@ -117,6 +132,14 @@ class TemplateDialog {
         if (bytes == nullptr)
             fail("the program has no dialog template " + std::to_string(templateId));
         std::vector<BYTE> copy(bytes, bytes + SizeofResource(module_, found));
+        if (dpi != screenDpi()) {
+            const DialogTemplate plan = readDialogTemplate(copy.data(), copy.size());
+            const int points = plan.pointSize * dpi / screenDpi();
+            if (!plan.valid || plan.pointSize == 0 || points * screenDpi() != plan.pointSize * dpi)
+                fail("cannot make the template's font for " + std::to_string(dpi) + " DPI");
+            copy[plan.pointSizeOffset] = static_cast<BYTE>(points);
+            copy[plan.pointSizeOffset + 1] = static_cast<BYTE>(points >> 8);
+        }
         // DLGTEMPLATEEX (version 1, signature 0xFFFF) keeps its style at byte 12, DLGTEMPLATE at 0.
         const bool extended =
             copy.size() > 16 && copy[0] == 1 && copy[1] == 0 && copy[2] == 0xFF && copy[3] == 0xFF;
@@ -151,7 +174,7 @@ class TemplateDialog {
 // Measures a text as its control draws it: the template's font at this DPI.
 class Ruler {
    public:
-    explicit Ruler(HWND templateDialog) : window_(templateDialog), dc_(GetDC(templateDialog)) {
+    Ruler(HWND templateDialog, int dpi) : window_(templateDialog), dc_(GetDC(templateDialog)) {
         HFONT font = reinterpret_cast<HFONT>(SendMessageA(templateDialog, WM_GETFONT, 0, 0));
         previous_ = SelectObject(dc_, font);
         TEXTMETRICA metrics{};
@@ -159,9 +182,9 @@ class Ruler {
         averageWidth_ = metrics.tmAveCharWidth;
         // What Windows' own drawing may take of a check box: the mark and half a
         // character; a visual style draws a mark of its own size.
-        markRoom_ =
-            themedCheckMarkWidth(templateDialog).value_or(GetSystemMetrics(SM_CXMENUCHECK)) +
-            averageWidth_ / 2;
+        markRoom_ = themedCheckMarkWidth(templateDialog, dpi)
+                        .value_or(systemMetricAt(SM_CXMENUCHECK, dpi)) +
+                    averageWidth_ / 2;
     }
     ~Ruler() {
         SelectObject(dc_, previous_);
@@ -269,13 +292,18 @@ int screenDpi() {
 
 void expectLayoutFitsTheScreen(HWND dialog, const std::string& program, int templateId,
                                const TemplatePicture& picture) {
+    expectLayoutFitsTheScreen(dialog, program, templateId, picture, screenDpi());
+}
+
+void expectLayoutFitsTheScreen(HWND dialog, const std::string& program, int templateId,
+                               const TemplatePicture& picture, int dpi) {
     expect(waitUntilPainted(dialog, kReaction), "the dialog did not finish painting");
-    const TemplateDialog made(program, templateId);
+    const TemplateDialog made(program, templateId, dpi);
     const std::vector<HWND> shown = childrenOf(dialog);
     const std::vector<HWND> planned = childrenOf(made.window());
     expectEqual(static_cast<long long>(shown.size()), static_cast<long long>(planned.size()),
                 "controls in the dialog against its template");
-    const bool atTemplateDpi = screenDpi() == 96;
+    const bool atTemplateDpi = dpi == 96;
     std::string problems;
     auto report = [&](const std::string& problem) { problems += "; " + problem; };
 
@@ -286,7 +314,7 @@ void expectLayoutFitsTheScreen(HWND dialog, const std::string& program, int temp
         report("the dialog is " + describe(shownClient) + ", its template " +
                describe(plannedClient));
 
-    const Ruler ruler(made.window());
+    const Ruler ruler(made.window(), dpi);
     const RECT frame = made.inPixels(picture);
     for (std::size_t i = 0; i < shown.size(); ++i) {
         const std::string what = "control " + std::to_string(i) + " (" + classOf(planned[i]) + ")";
@@ -310,6 +338,14 @@ void expectLayoutFitsTheScreen(HWND dialog, const std::string& program, int temp
             if (!centred || !fills || w > fw || h > fh)
                 report("the picture is " + describe(now) + " in its frame " + describe(frame));
             if (!showsTheArt(shown[i])) report("the picture does not show the art");
+        }
+        // The swatches and the resolution list: lines as high as the template's font makes them.
+        if (lstrcmpiA(classOf(shown[i]).c_str(), "ListBox") == 0) {
+            const LRESULT height = SendMessageA(shown[i], LB_GETITEMHEIGHT, 0, 0);
+            const LRESULT wanted = SendMessageA(planned[i], LB_GETITEMHEIGHT, 0, 0);
+            if (height != wanted)
+                report(what + " has lines of " + std::to_string(height) + " px, the template " +
+                       std::to_string(wanted));
         }
         if (EqualRect(&now, &was)) continue;
         // A list box of whole lines drops the part line at its foot: the system's rule.
@@ -339,5 +375,30 @@ void expectLayoutFitsTheScreen(HWND dialog, const std::string& program, int temp
                        " at " + describe(other));
         }
     }
-    if (!problems.empty()) fail("at " + std::to_string(screenDpi()) + " DPI" + problems.substr(1));
+    if (!problems.empty()) fail("at " + std::to_string(dpi) + " DPI" + problems.substr(1));
+}
+
+void moveToDpi(HWND dialog, int fromDpi, int toDpi) {
+    RECT window{};
+    GetWindowRect(dialog, &window);
+    // Windows suggests the window's rectangle scaled, where it stands.
+    window.right = window.left + MulDiv(window.right - window.left, toDpi, fromDpi);
+    window.bottom = window.top + MulDiv(window.bottom - window.top, toDpi, fromDpi);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(dialog, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    expect(process != nullptr, "cannot open the program's process");
+    // The message carries a pointer, which must point into the program's own memory.
+    void* remote = VirtualAllocEx(process, nullptr, sizeof window, MEM_COMMIT, PAGE_READWRITE);
+    const bool written =
+        remote && WriteProcessMemory(process, remote, &window, sizeof window, nullptr);
+    DWORD_PTR result = 0;
+    const bool answered =
+        written && SendMessageTimeoutA(dialog, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(toDpi, toDpi),
+                                       reinterpret_cast<LPARAM>(remote), SMTO_NORMAL,
+                                       static_cast<UINT>(kReaction.count()), &result);
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    expect(written, "cannot put the suggested rectangle into the program's memory");
+    expect(answered, "the dialog did not answer WM_DPICHANGED");
 }

@@ -140,6 +140,16 @@ void defaultsWithoutDemoConfig(const CaseContext& context) {
     expectLayoutFitsTheScreen(dialog.window(), context.payload.program, IDD_MAIN, kLogoInTemplate);
     if (!context.commandComLine) expectCommonControls6(session.program());
     saveShot(context, dialog.window(), "e2e-dialog");
+    if (screenDpi() == 96) {
+        int from = 96;
+        for (const int dpi : kMovedDpis) {
+            moveToDpi(dialog.window(), from, dpi);
+            from = dpi;
+            expectLayoutFitsTheScreen(dialog.window(), context.payload.program, IDD_MAIN,
+                                      kLogoInTemplate, dpi);
+            saveShot(context, dialog.window(), "e2e-dialog-moved-" + std::to_string(dpi));
+        }
+    }
     session.closeWithCancel();
 }
 

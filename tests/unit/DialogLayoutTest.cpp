@@ -5,6 +5,7 @@
 #include <string>
 
 #include "layout/DialogLayout.h"
+#include "layout/DialogTemplate.h"
 
 namespace {
 
@@ -230,4 +231,157 @@ TEST(ClassifyControl, TellsTextsGroupsAndPicturesAndTheirPadding) {
         EXPECT_EQ(got.noPrefix, c.noPrefix) << what;
         EXPECT_EQ(textPadding(got, facts), c.padding) << what;
     }
+}
+
+namespace {
+
+// A dialog template written out word by word, as the resource compiler does.
+class TemplateBytes {
+   public:
+    TemplateBytes& word(unsigned value) {
+        bytes.push_back(static_cast<unsigned char>(value & 0xFF));
+        bytes.push_back(static_cast<unsigned char>(value >> 8));
+        return *this;
+    }
+    TemplateBytes& dword(std::uint32_t value) { return word(value & 0xFFFF).word(value >> 16); }
+    TemplateBytes& rect(int x, int y, int cx, int cy) {
+        return word(unsigned(x) & 0xFFFF).word(unsigned(y)).word(unsigned(cx)).word(unsigned(cy));
+    }
+    TemplateBytes& text(const char* characters) {
+        for (; *characters != '\0'; ++characters) word(static_cast<unsigned char>(*characters));
+        return word(0);
+    }
+    TemplateBytes& alignToDword() {
+        while (bytes.size() % 4 != 0) bytes.push_back(0);
+        return *this;
+    }
+    std::vector<unsigned char> bytes;
+};
+
+constexpr std::uint32_t kSetFont = 0x40;
+
+std::vector<unsigned char> extendedTemplate() {
+    TemplateBytes t;
+    t.word(1).word(0xFFFF).dword(0).dword(0).dword(kSetFont | 0x80C80000).word(2);
+    t.rect(0, 0, 402, 215).word(0).word(0).text("Caption");
+    t.word(8).word(700).word(0x0101).text("MS Sans Serif");  // 8 points, bold, italic
+    t.alignToDword().dword(0).dword(0).dword(0x50010001).rect(332, 193, 63, 15).dword(1);
+    t.word(0xFFFF).word(0x0080).text("Generate and run").word(0);
+    t.alignToDword().dword(0).dword(0).dword(0x5000000E).rect(-7, 7, 134, 62).dword(0xFFFF);
+    t.text("Static").word(0xFFFF).word(0x0065).word(2).word(0xABCD);
+    return t.bytes;
+}
+
+std::vector<unsigned char> plainTemplate(std::uint32_t style) {
+    TemplateBytes t;
+    t.dword(style).dword(0).word(1).rect(0, 0, 173, 183).word(0xFFFF).word(0x0064);
+    t.text("").text("About");
+    if (style & kSetFont) t.word(8).text("MS Sans Serif");
+    t.alignToDword().dword(0x50010000).dword(0).rect(62, 163, 50, 14).word(1);
+    t.text("Button").text("OK").word(0);
+    return t.bytes;
+}
+
+}  // namespace
+
+TEST(ReadDialogTemplate, FindsTheFontAndEveryControlsRectangle) {
+    const std::vector<unsigned char> extended = extendedTemplate();
+    std::vector<unsigned char> cut = extended;
+    cut.resize(cut.size() - 3);
+    const struct {
+        const char* what;
+        std::vector<unsigned char> bytes;
+        bool valid;
+        int pointSize, weight;
+        bool italic;
+        const char* faceName;
+        std::size_t pointSizeOffset;
+        std::vector<std::vector<int>> rects;  // the dialog's, then each control's
+    } cases[] = {
+        {"DLGTEMPLATEEX with ordinals, strings and creation data",
+         extended,
+         true,
+         8,
+         700,
+         true,
+         "MS Sans Serif",
+         46,
+         {{0, 0, 402, 215}, {332, 193, 63, 15}, {-7, 7, 134, 62}}},
+        {"DLGTEMPLATE with DS_SETFONT",
+         plainTemplate(kSetFont | 0x80C80000),
+         true,
+         8,
+         0,
+         false,
+         "MS Sans Serif",
+         36,
+         {{0, 0, 173, 183}, {62, 163, 50, 14}}},
+        {"DLGTEMPLATE without a font",
+         plainTemplate(0x80C80000),
+         true,
+         0,
+         0,
+         false,
+         "",
+         0,
+         {{0, 0, 173, 183}, {62, 163, 50, 14}}},
+        {"cut short", cut, false, 8, 700, true, "MS Sans Serif", 46, {{0, 0, 402, 215}}},
+    };
+    for (const auto& c : cases) {
+        const DialogTemplate got = readDialogTemplate(c.bytes.data(), c.bytes.size());
+        EXPECT_EQ(got.valid, c.valid) << c.what;
+        EXPECT_EQ(got.pointSize, c.pointSize) << c.what;
+        EXPECT_EQ(got.weight, c.weight) << c.what;
+        EXPECT_EQ(got.italic, c.italic) << c.what;
+        EXPECT_STREQ(got.faceName, c.faceName) << c.what;
+        EXPECT_EQ(got.pointSizeOffset, c.pointSizeOffset) << c.what;
+        std::vector<std::vector<int>> rects{
+            {got.dialog.x, got.dialog.y, got.dialog.cx, got.dialog.cy}};
+        for (const TemplateRect& r : got.controls) rects.push_back({r.x, r.y, r.cx, r.cy});
+        if (c.valid) {
+            EXPECT_EQ(rects, c.rects) << c.what;
+        }
+    }
+}
+
+TEST(DialogUnits, MapAsTheDialogManagerDoesAtEachDpi) {
+    // MulDiv's rounding: halves away from zero; no divisor gives -1.
+    EXPECT_EQ(mulDiv(5, 1, 2), 3);
+    EXPECT_EQ(mulDiv(-5, 1, 2), -3);
+    EXPECT_EQ(mulDiv(5, -1, 2), -3);
+    EXPECT_EQ(mulDiv(7, 1, 0), -1);
+    const struct {
+        const char* what;
+        int alphabetWidth, height;
+        BaseUnits units;
+        TemplateRect rect;
+        Box control, mapped;
+    } cases[] = {
+        {"96 DPI", 286, 13, {6, 13}, {7, 7, 134, 62}, {11, 11, 212, 112}, {11, 11, 212, 112}},
+        {"144 DPI", 459, 20, {9, 20}, {7, 7, 134, 62}, {16, 18, 318, 173}, {16, 18, 317, 173}},
+        {"each edge rounds apart", 286, 13, {6, 13}, {1, 1, 1, 1}, {2, 2, 4, 4}, {2, 2, 3, 3}},
+        {"odd half widths round down",
+         259,
+         16,
+         {5, 16},
+         {4, 8, 4, 8},
+         {5, 16, 10, 32},
+         {5, 16, 10, 32}},
+    };
+    for (const auto& c : cases) {
+        const BaseUnits units = baseUnitsOf(c.alphabetWidth, c.height);
+        EXPECT_EQ(units.x, c.units.x) << c.what;
+        EXPECT_EQ(units.y, c.units.y) << c.what;
+        EXPECT_EQ(controlBox(c.rect, units), c.control) << c.what;
+        EXPECT_EQ(mappedRect(c.rect, units), c.mapped) << c.what;
+    }
+    DialogTemplate main;
+    main.dialog = {0, 0, 402, 215};
+    EXPECT_EQ(clientSize(main, {6, 13}), (Size{603, 349}));
+    EXPECT_EQ(clientSize(main, {9, 20}), (Size{905, 538}));
+    // The template's 8 points at 96, 120, 144 and 192 DPI.
+    EXPECT_EQ(fontHeightAt(8, 96), -11);
+    EXPECT_EQ(fontHeightAt(8, 120), -13);
+    EXPECT_EQ(fontHeightAt(8, 144), -16);
+    EXPECT_EQ(fontHeightAt(8, 192), -21);
 }
