@@ -6,6 +6,7 @@
 
 #include "layout/DialogLayout.h"
 #include "layout/DialogTemplate.h"
+#include "win32/LateFunctions.h"
 #include "win32/VisualStyle.h"
 
 namespace {
@@ -17,10 +18,7 @@ constexpr char kFontProperty[] = "ScriptGen.Font";
 // Functions of newer Windows than the program's floor, looked up at run time.
 template <typename Function>
 Function user32(const char* name) {
-    HMODULE module = GetModuleHandleA("user32.dll");
-    return module ? reinterpret_cast<Function>(
-                        reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
-                  : nullptr;
+    return loadedFunction<Function>("user32.dll", name);
 }
 
 int screenDpi() {

@@ -6,6 +6,7 @@
 
 #include "app/AdministratorOffer.h"
 #include "dialog/ScriptGenDialog.h"
+#include "win32/LateFunctions.h"
 #include "win32/MainDialogProcedure.h"
 #include "win32/Win32Services.h"
 
@@ -15,11 +16,7 @@ namespace {
 // COMCTL32 of Windows 95 (4.00) lacks that function and takes InitCommonControls.
 void registerTrackbar() {
     using InitializeEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    HMODULE comctl32 = GetModuleHandleA("comctl32.dll");
-    const auto initializeEx = comctl32
-                                  ? reinterpret_cast<InitializeEx>(reinterpret_cast<void (*)()>(
-                                        GetProcAddress(comctl32, "InitCommonControlsEx")))
-                                  : nullptr;
+    const auto initializeEx = loadedFunction<InitializeEx>("comctl32.dll", "InitCommonControlsEx");
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     if (!initializeEx || !initializeEx(&classes)) InitCommonControls();
 }

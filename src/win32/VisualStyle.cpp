@@ -1,5 +1,6 @@
 #include "win32/VisualStyle.h"
 
+#include "win32/LateFunctions.h"
 namespace {
 // uxtheme.dll is on XP and later only: every function is looked up.
 class ThemeLibrary {
@@ -13,9 +14,7 @@ class ThemeLibrary {
 
     template <typename Function>
     Function function(const char* name) const {
-        return module_ ? reinterpret_cast<Function>(
-                             reinterpret_cast<void (*)()>(GetProcAddress(module_, name)))
-                       : nullptr;
+        return functionOf<Function>(module_, name);
     }
 
    private:

@@ -2,6 +2,7 @@
 // by name, and 95's security functions are stubs: all are looked up at run time.
 #include <windows.h>
 
+#include "win32/LateFunctions.h"
 #include "win32/Win32Services.h"
 
 namespace {
@@ -14,10 +15,7 @@ OSVERSIONINFOA windowsVersion() {
 
 template <typename Function>
 Function advapi32(const char* name) {
-    HMODULE module = GetModuleHandleA("advapi32.dll");
-    return module ? reinterpret_cast<Function>(
-                        reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
-                  : nullptr;
+    return loadedFunction<Function>("advapi32.dll", name);
 }
 
 // Vista and later: whether the process token is elevated.

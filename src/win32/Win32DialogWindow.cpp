@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "win32/AboutDialog.h"
+#include "win32/LateFunctions.h"
 #include "win32/Win32ColorListBox.h"
 #include "win32/Win32Services.h"
 
@@ -120,16 +121,14 @@ class ComForShellExecute {
    public:
     ComForShellExecute() : ole32_(LoadLibraryA("ole32.dll")) {
         using Initialize = HRESULT(WINAPI*)(LPVOID, DWORD);
-        const auto initialize =
-            reinterpret_cast<Initialize>(reinterpret_cast<void (*)()>(function("CoInitializeEx")));
+        const auto initialize = functionOf<Initialize>(ole32_, "CoInitializeEx");
         initialized_ =
             initialize &&
             SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     }
     ~ComForShellExecute() {
         using Uninitialize = void(WINAPI*)();
-        const auto uninitialize = reinterpret_cast<Uninitialize>(
-            reinterpret_cast<void (*)()>(function("CoUninitialize")));
+        const auto uninitialize = functionOf<Uninitialize>(ole32_, "CoUninitialize");
         if (initialized_ && uninitialize) uninitialize();
         if (ole32_) FreeLibrary(ole32_);
     }
@@ -137,9 +136,6 @@ class ComForShellExecute {
     ComForShellExecute& operator=(const ComForShellExecute&) = delete;
 
    private:
-    FARPROC function(const char* name) const {
-        return ole32_ ? GetProcAddress(ole32_, name) : nullptr;
-    }
     HMODULE ole32_;
     bool initialized_ = false;
 };

@@ -3,6 +3,7 @@
 // run time; the program asks only where %LOCALAPPDATA% is set (Vista on).
 #include <windows.h>
 
+#include "win32/LateFunctions.h"
 #include "win32/Win32Services.h"
 
 namespace {
@@ -27,11 +28,7 @@ std::string Win32VirtualStoreFiles::currentFolder() {
 
 std::string Win32VirtualStoreFiles::longPathOf(const std::string& path) {
     using LongPathName = DWORD(WINAPI*)(LPCSTR, LPSTR, DWORD);
-    HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
-    const auto longPathName =
-        kernel32 ? reinterpret_cast<LongPathName>(
-                       reinterpret_cast<void (*)()>(GetProcAddress(kernel32, "GetLongPathNameA")))
-                 : nullptr;
+    const auto longPathName = loadedFunction<LongPathName>("kernel32.dll", "GetLongPathNameA");
     if (!longPathName) return path;
     char buffer[MAX_PATH * 2];
     std::string longPath =
