@@ -8,6 +8,7 @@
 #include "layout/DialogTemplate.h"
 #include "win32/LateFunctions.h"
 #include "win32/VisualStyle.h"
+#include "win32/Win32Services.h"
 
 namespace {
 
@@ -168,11 +169,7 @@ HBITMAP scaledDown(HWND dialog, HBITMAP original, Size from, Size to) {
         HGDIOBJ oldTarget = SelectObject(target, scaled);
         // Halftone averages the pixels it drops (NT only). Elsewhere the default mode
         // would AND the dropped pixels together and darken the art: drop them instead.
-        OSVERSIONINFOA version{};
-        version.dwOSVersionInfoSize = sizeof version;
-        const bool windowsNt =
-            GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-        if (windowsNt && SetStretchBltMode(target, HALFTONE)) {
+        if (windowsNtLine() && SetStretchBltMode(target, HALFTONE)) {
             SetBrushOrgEx(target, 0, 0, nullptr);
         } else {
             SetStretchBltMode(target, COLORONCOLOR);

@@ -52,9 +52,9 @@ bool inAdministratorsGroup() {
 }
 }  // namespace
 
-bool Win32AdministratorRights::hasFilePermissions() {
-    return windowsVersion().dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
+bool windowsNtLine() { return windowsVersion().dwPlatformId == VER_PLATFORM_WIN32_NT; }
+
+bool Win32AdministratorRights::hasFilePermissions() { return windowsNtLine(); }
 
 bool Win32AdministratorRights::canStartAsAdministrator() {
     const OSVERSIONINFOA version = windowsVersion();

@@ -60,11 +60,7 @@ bool Win32ProcessLauncher::start(const std::string& commandLine) {
 }
 
 BatchInterpreter Win32ScriptHost::interpreter() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    if (GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS)
-        return BatchInterpreter::kCommandCom;
-    return BatchInterpreter::kCmd;
+    return windowsNtLine() ? BatchInterpreter::kCmd : BatchInterpreter::kCommandCom;
 }
 
 std::string Win32ScriptHost::shortName(const std::string& fileName) {

@@ -32,6 +32,9 @@ class Win32ScriptHost : public ScriptHost {
     std::string shortName(const std::string& fileName) override;
 };
 
+// Windows NT to 11, as against 95, 98 and ME.
+bool windowsNtLine();
+
 // The system's text for a Windows error, without its line end.
 std::string windowsErrorText(unsigned long error);
 

@@ -65,7 +65,7 @@ PathFacts pathFactsOf(const FullPath& path) {
 
 WriteFailure failureFrom(const WriteCause& cause, const std::string& name) {
     const FullPath path = fullPathOf(name);
-    WriteFacts facts{cause, {}, Win32AdministratorRights().hasFilePermissions()};
+    WriteFacts facts{cause, {}, windowsNtLine()};
     if (pathFactsMatter(cause)) facts.path = pathFactsOf(path);
     const std::string text = cause.systemError != 0
                                  ? windowsErrorText(cause.systemError)
