@@ -25,13 +25,20 @@ int coveredCategories(const BenchmarkSettings& settings) {
     return covered;
 }
 
-// COMMAND.COM cannot carry every name as typed: the user sees what the demo
-// will get instead before anything is written.
-bool userDeclinesChangedName(const BenchmarkSettings& settings, const ScriptReader& reader,
+// Neither the code pages nor COMMAND.COM carry every name as typed: the user
+// sees what the demo will get instead before anything is written.
+bool userDeclinesChangedName(const BenchmarkSettings& settings,
+                             const std::optional<std::u16string>& typed, const ScriptReader& reader,
                              MessageBoxes& boxes) {
     const DemoLineName name = demoLineName(settings, reader);
-    if (!name.redirectionsBlanked && !name.cut) return false;
+    const bool converted = codePagesChangeName(typed, settings.projectName, reader.codePages);
+    if (!converted && !name.redirectionsBlanked && !name.cut) return false;
     std::string question;
+    if (converted)
+        question +=
+            "Windows passes the project name to the demo in its\n"
+            "code pages, which lack some of its characters:\n"
+            "the demo gets others in their place.\n";
     if (name.redirectionsBlanked)
         question +=
             "Windows 95, 98 and ME cannot pass | < > to the demo:\n"
@@ -52,6 +59,7 @@ bool ScriptGenDialog::prepareBenchmarkScript(BatchInterpreter interpreter) {
     // Only the name boxes are read; a full save would copy the hidden edits'
     // old texts back into their members.
     takeProjectName(window_->itemText(IDC_PROJECT_NAME));
+    const std::optional<std::u16string> typedName = window_->unicodeItemText(IDC_PROJECT_NAME);
     scriptNameText_ = window_->itemText(IDC_SCRIPT_NAME);
     settings_.scriptName = scriptNameText_;
 
@@ -66,7 +74,7 @@ bool ScriptGenDialog::prepareBenchmarkScript(BatchInterpreter interpreter) {
         return false;
     gatherSelectedResolutions();
     const ScriptReader reader{interpreter, services_.codePages};
-    if (userDeclinesChangedName(settings_, reader, *window_)) return false;
+    if (userDeclinesChangedName(settings_, typedName, reader, *window_)) return false;
     WriteReporter reporter = writeReporter();
     return writeBenchmarkScript(settings_, reporter, reader);
 }

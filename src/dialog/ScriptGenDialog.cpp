@@ -166,9 +166,10 @@ bool ScriptGenDialog::onSysCommand(unsigned command) {
     return true;
 }
 
-// The box limits typing to kMaxProjectNameLength bytes on Windows but to as
-// many characters under Wine, and a pasted or set text to nothing: the name
-// kept is cut here, between characters.
+// The box limits typing to kMaxProjectNameLength bytes on Windows 95 to ME
+// but to as many characters on the NT line (its box is Unicode) and under
+// Wine, and a pasted or set text to nothing: the name kept is cut here,
+// between characters.
 void ScriptGenDialog::takeProjectName(const std::string& text) {
     projectNameText_ = services_.codePages.windowsTextWithin(
         text, static_cast<std::size_t>(BenchmarkSettings::kMaxProjectNameLength));

@@ -19,6 +19,11 @@ class CodePages {
     // Console bytes as a program that reads the Windows code page gets them.
     virtual std::string consoleToWindows(const std::string& consoleText) const = 0;
 
+    // Unicode text as an ANSI call of the NT line hands it over: what the
+    // Windows code page lacks becomes its best fit or a default character.
+    virtual std::string unicodeToWindows(const std::u16string& unicodeText) const = 0;
+    virtual std::u16string windowsToUnicode(const std::string& windowsText) const = 0;
+
     virtual bool isWindowsLeadByte(char c) const = 0;
     // The Unicode character that a byte standing alone is in the Windows code
     // page (0xB9 is ¹ in 1252, № in 1251, a katakana in 932); 0 for none.

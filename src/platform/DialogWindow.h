@@ -2,6 +2,7 @@
 // into a control message; the tests' fake window behaves like the real one.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ class DialogWindow : public MessageBoxes {
     // Texts, checks and enabling, by control id.
     virtual void setItemText(int id, const std::string& text) = 0;
     virtual std::string itemText(int id) const = 0;
+    // The box's own Unicode text on the NT line, before the Windows code page
+    // has had its say; nothing on Windows 95, 98 and ME, whose boxes hold that
+    // code page's text.
+    virtual std::optional<std::u16string> unicodeItemText(int id) const = 0;
     virtual void setCheck(int id, int state) = 0;
     virtual int checkState(int id) const = 0;  // 0 clear, 1 checked
     virtual void enableItem(int id, bool enable) = 0;

@@ -49,3 +49,10 @@ DemoLineName nameOnDemoLine(const std::string& windowsName, const ScriptReader& 
     }
     return name;
 }
+
+bool codePagesChangeName(const std::optional<std::u16string>& typed, const std::string& windowsName,
+                         const CodePages& codePages) {
+    if (typed && codePages.windowsToUnicode(codePages.unicodeToWindows(*typed)) != *typed)
+        return true;
+    return codePages.consoleToWindows(codePages.windowsToConsole(windowsName)) != windowsName;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "platform/CodePages.h"
@@ -39,3 +40,10 @@ struct DemoLineName {
 // interpreter reads it are kept, cut between characters.
 DemoLineName nameOnDemoLine(const std::string& windowsName, const ScriptReader& reader,
                             std::size_t roomBytes);
+
+// Whether the name reaches the demo other than typed: the box's Unicode text
+// (NT line only) through the Windows code page, in which the program and the
+// demo take it, then through the console code page, in which the interpreter
+// reads the script. Each step is a round trip; a best fit counts as a change.
+bool codePagesChangeName(const std::optional<std::u16string>& typed, const std::string& windowsName,
+                         const CodePages& codePages);

@@ -5,9 +5,11 @@
 #include <memory>
 
 #include "resource.h"
+#include "win32/LateFunctions.h"
 #include "win32/ScreenFit.h"
 #include "win32/Win32ColorListBox.h"
 #include "win32/Win32DialogWindow.h"
+#include "win32/Win32Services.h"
 
 namespace {
 
@@ -111,6 +113,16 @@ INT_PTR CALLBACK mainDialogProcedure(HWND window, UINT message, WPARAM wParam, L
 
 INT_PTR runMainDialog(HINSTANCE instance, ScriptGenDialog& dialog) {
     MainDialogHost host{dialog, instance, nullptr, nullptr, nullptr};
+    const auto lParam = reinterpret_cast<LPARAM>(&host);
+    // On the NT line the dialog is a Unicode window: an edit box made so keeps what
+    // the user types in Unicode, where the ANSI one would have lost what the
+    // Windows code page lacks before anyone could tell. Every call of the
+    // program stays ANSI, converted by the system.
+    using UnicodeDialog = INT_PTR(WINAPI*)(HINSTANCE, LPCWSTR, HWND, DLGPROC, LPARAM);
+    const auto unicodeDialog = loadedFunction<UnicodeDialog>("user32.dll", "DialogBoxParamW");
+    if (windowsNtLine() && unicodeDialog)
+        return unicodeDialog(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, mainDialogProcedure,
+                             lParam);
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, mainDialogProcedure,
-                           reinterpret_cast<LPARAM>(&host));
+                           lParam);
 }

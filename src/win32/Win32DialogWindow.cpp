@@ -24,6 +24,20 @@ std::string Win32DialogWindow::itemText(int id) const {
     return text;
 }
 
+// The W functions are stubs on Windows 95, 98 and ME: looked up, and asked on the NT line only.
+std::optional<std::u16string> Win32DialogWindow::unicodeItemText(int id) const {
+    using TextLength = int(WINAPI*)(HWND);
+    using Text = int(WINAPI*)(HWND, LPWSTR, int);
+    const auto textLength = loadedFunction<TextLength>("user32.dll", "GetWindowTextLengthW");
+    const auto text = loadedFunction<Text>("user32.dll", "GetWindowTextW");
+    if (!windowsNtLine() || !textLength || !text) return std::nullopt;
+    HWND control = GetDlgItem(dialog_, id);
+    std::u16string unicode(std::size_t(textLength(control)) + 1, u'\0');
+    unicode.resize(
+        std::size_t(text(control, reinterpret_cast<LPWSTR>(unicode.data()), int(unicode.size()))));
+    return unicode;
+}
+
 void Win32DialogWindow::setCheck(int id, int state) {
     CheckDlgButton(dialog_, id, state != 0 ? BST_CHECKED : BST_UNCHECKED);
 }

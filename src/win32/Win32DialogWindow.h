@@ -14,6 +14,7 @@ class Win32DialogWindow : public DialogWindow {
                        unsigned style) override;
     void setItemText(int id, const std::string& text) override;
     std::string itemText(int id) const override;
+    std::optional<std::u16string> unicodeItemText(int id) const override;
     void setCheck(int id, int state) override;
     int checkState(int id) const override;
     void enableItem(int id, bool enable) override;

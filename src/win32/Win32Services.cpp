@@ -74,18 +74,30 @@ std::string Win32ScriptHost::shortName(const std::string& fileName) {
 }
 
 namespace {
-std::string convert(const std::string& text, UINT from, UINT to) {
-    if (text.empty()) return text;
+std::u16string toUnicode(const std::string& text, UINT from) {
+    if (text.empty()) return {};
     const int length = static_cast<int>(text.size());
     const int wideLength = MultiByteToWideChar(from, 0, text.data(), length, nullptr, 0);
-    std::vector<wchar_t> wide(static_cast<std::size_t>(wideLength));
-    MultiByteToWideChar(from, 0, text.data(), length, wide.data(), wideLength);
-    const int convertedLength =
-        WideCharToMultiByte(to, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-    std::string converted(static_cast<std::size_t>(convertedLength), '\0');
-    WideCharToMultiByte(to, 0, wide.data(), wideLength, converted.data(), convertedLength, nullptr,
-                        nullptr);
+    std::u16string wide(static_cast<std::size_t>(wideLength), u'\0');
+    MultiByteToWideChar(from, 0, text.data(), length, reinterpret_cast<wchar_t*>(wide.data()),
+                        wideLength);
+    return wide;
+}
+
+// With the system's best fit and default character, as every ANSI call converts.
+std::string fromUnicode(const std::u16string& wide, UINT to) {
+    if (wide.empty()) return {};
+    const auto* characters = reinterpret_cast<const wchar_t*>(wide.data());
+    const int wideLength = static_cast<int>(wide.size());
+    const int length =
+        WideCharToMultiByte(to, 0, characters, wideLength, nullptr, 0, nullptr, nullptr);
+    std::string converted(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(to, 0, characters, wideLength, converted.data(), length, nullptr, nullptr);
     return converted;
+}
+
+std::string convert(const std::string& text, UINT from, UINT to) {
+    return fromUnicode(toUnicode(text, from), to);
 }
 
 // GetCPInfo's lead-byte ranges, since GetCPInfo is on every Win32 release.
@@ -110,6 +122,14 @@ std::string Win32CodePages::windowsToConsole(const std::string& windowsText) con
 
 std::string Win32CodePages::consoleToWindows(const std::string& consoleText) const {
     return convert(consoleText, CP_OEMCP, CP_ACP);
+}
+
+std::string Win32CodePages::unicodeToWindows(const std::u16string& unicodeText) const {
+    return fromUnicode(unicodeText, CP_ACP);
+}
+
+std::u16string Win32CodePages::windowsToUnicode(const std::string& windowsText) const {
+    return toUnicode(windowsText, CP_ACP);
 }
 
 bool Win32CodePages::isWindowsLeadByte(char c) const { return isLeadByteOf(windows_, c); }

@@ -68,6 +68,8 @@ class Win32CodePages : public CodePages {
     Win32CodePages();
     std::string windowsToConsole(const std::string& windowsText) const override;
     std::string consoleToWindows(const std::string& consoleText) const override;
+    std::string unicodeToWindows(const std::u16string& unicodeText) const override;
+    std::u16string windowsToUnicode(const std::string& windowsText) const override;
     bool isWindowsLeadByte(char c) const override;
     unsigned windowsCharacter(char c) const override;
     bool isConsoleLeadByte(char c) const override;

@@ -189,6 +189,35 @@ void accentedProjectNameReachesDemoAsTyped(const CaseContext& context) {
     session.closeWithCancel();
 }
 
+// Typed in Unicode on Windows 1252 with console 437: what either code page lacks
+// is asked about first; No writes nothing, Yes what the question showed. A
+// name both carry asks nothing (accented_project_name_reaches_demo_as_typed).
+void codePagesAskBeforeChangingTheName(const CaseContext& context) {
+    Session session(context);
+    const MainDialog& dialog = session.dialog();
+    const std::string script = session.file("SLscript.bat");
+    const std::pair<std::wstring, std::string> names[] = {
+        {L"\u041f\u0440\u043e\u0435\u043a\u0442 1", "?????? 1"},
+        {L"Price \u20ac5 \u2122 \u201cquoted\u201d", "Price ?5 T \"quoted\""},
+    };
+    for (const auto& [typed, demoGets] : names) {
+        DeleteFileA(script.c_str());
+        dialog.setUnicodeText(IDC_PROJECT_NAME, typed);
+        const std::string question = expected::codePagesQuestion(demoGets);
+        dialog.click(IDC_GENERATE_SCRIPT);
+        expectBoxAndAnswer(dialog, question, kQuestionStyle, IDNO);
+        expectNoBox(session.program(), "after No to the name question");
+        expect(!fileExists(script), "a script was written after No");
+        dialog.click(IDC_GENERATE_SCRIPT);
+        expectBoxAndAnswer(dialog, question, kQuestionStyle, IDYES);
+        expectBoxAndAnswer(dialog, expected::kScriptSaved, kInformationStyle, IDOK);
+        expected::ScriptRun run = defaultRun(dialog);
+        run.projectName = demoGets;
+        expectScript(script, run);
+    }
+    session.closeWithCancel();
+}
+
 // Names typed on Japanese, Chinese and Korean Windows, in the Windows code
 // page the program and the driver share. Each holds two-byte characters whose
 // second byte alone reads as "|", "^" and "\\" (none exist in Korean's),
@@ -618,6 +647,8 @@ std::vector<E2eCase> commandCases() {
         {"project_name_reaches_demo_as_typed", projectNameReachesDemoAsTyped, ScriptLine::kCmdOnly},
         {"project_name_quotes_and_blanks_in_script", projectNameWithQuotesAndBlanksInScript},
         {"accented_project_name_reaches_demo_as_typed", accentedProjectNameReachesDemoAsTyped},
+        {"code_pages_ask_before_changing_the_name", codePagesAskBeforeChangingTheName,
+         ScriptLine::kCmdOnly},
         {"enter_in_script_name_overwrites_and_starts_the_bat_file",
          enterInScriptNameOverwritesAndStartsTheBatFile},
         {"empty_selection_writes_no_tests", emptySelectionWritesNoTests},

@@ -41,6 +41,13 @@ void MainDialog::setText(int id, const std::string& text) const {
     send(item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+void MainDialog::setUnicodeText(int id, const std::wstring& text) const {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                             SMTO_NORMAL, 5000, &result))
+        fail("the program did not take a Unicode text");
+}
+
 void MainDialog::postClick(int id) const { PostMessageA(item(id), BM_CLICK, 0, 0); }
 
 void MainDialog::click(int id) const {

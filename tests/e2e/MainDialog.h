@@ -21,6 +21,8 @@ class MainDialog {
     bool isEnabled(int id) const;
     std::string text(int id) const;
     void setText(int id, const std::string& text) const;
+    // As typed on the NT line: Unicode, whatever the Windows code page holds.
+    void setUnicodeText(int id, const std::wstring& text) const;
 
     // Posts a click (so that a message box it opens cannot block the driver)
     // and waits until the program has handled it.

@@ -64,6 +64,13 @@ std::string commandComQuestion(bool blanksForRedirections, int keptCharacters,
     return text + "The demo will get the project name\n'" + demoGets + "'\nProceed?";
 }
 
+std::string codePagesQuestion(const std::string& demoGets) {
+    return "Windows passes the project name to the demo in its\ncode pages, which lack some of "
+           "its characters:\nthe demo gets others in their place.\nThe demo will get the "
+           "project name\n'" +
+           demoGets + "'\nProceed?";
+}
+
 std::string resultsPage() {
     const std::string site = product::kSiteAddress;
     std::string page =

@@ -48,6 +48,9 @@ std::string deviceNameReason(const std::string& scriptName, const std::string& d
 std::string commandComQuestion(bool blanksForRedirections, int keptCharacters,
                                const std::string& demoGets);
 
+// The question before a name that the code pages change on its way to the demo.
+std::string codePagesQuestion(const std::string& demoGets);
+
 inline constexpr char kDefaultProjectName[] = "(Enter the name of your project here)";
 inline constexpr char kDefaultScriptName[] = "SLscript.bat";
 

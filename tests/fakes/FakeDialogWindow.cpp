@@ -37,6 +37,12 @@ void FakeDialogWindow::type(int id, const std::string& text) {
     Control& edit = controls[id];
     const auto limit = static_cast<std::size_t>(edit.textLimit);
     edit.text = limit > 0 && text.size() > limit ? text.substr(0, limit) : text;
+    edit.unicodeText.reset();
+}
+
+void FakeDialogWindow::type(int id, const std::u16string& text, const CodePages& pages) {
+    type(id, pages.unicodeToWindows(text));
+    controls[id].unicodeText = text;
 }
 
 void FakeDialogWindow::pressEnter() { dialog_->onCommand(notify::kButtonClicked, command::kOk); }
@@ -68,6 +74,7 @@ int FakeDialogWindow::showMessageBox(const std::string& text, const std::string&
 
 void FakeDialogWindow::setItemText(int id, const std::string& text) {
     controls[id].text = text;
+    controls[id].unicodeText.reset();
     ++controls[id].textLoads;
     events.push_back("text " + std::to_string(id) + " " + text);
 }
@@ -75,6 +82,11 @@ void FakeDialogWindow::setItemText(int id, const std::string& text) {
 std::string FakeDialogWindow::itemText(int id) const {
     auto it = controls.find(id);
     return it == controls.end() ? std::string() : it->second.text;
+}
+
+std::optional<std::u16string> FakeDialogWindow::unicodeItemText(int id) const {
+    auto it = controls.find(id);
+    return it == controls.end() ? std::nullopt : it->second.unicodeText;
 }
 
 void FakeDialogWindow::setCheck(int id, int state) { controls[id].check = state; }

@@ -13,6 +13,7 @@
 
 #include "fakes/FakeColorPorts.h"
 #include "fakes/ScriptedMessageBoxes.h"
+#include "platform/CodePages.h"
 #include "platform/DialogWindow.h"
 
 class ScriptGenDialog;
@@ -21,6 +22,9 @@ class FakeDialogWindow : public DialogWindow {
    public:
     struct Control {
         std::string text;
+        // What the box holds in Unicode when the user typed beyond the Windows
+        // code page (NT line); nothing: what its text reads as (9x, or set by the dialog).
+        std::optional<std::u16string> unicodeText;
         int check = 0;
         bool enabled = true;
         int textLoads = 0;  // how often the dialog set the text
@@ -52,8 +56,10 @@ class FakeDialogWindow : public DialogWindow {
     void attach(ScriptGenDialog& dialog) { dialog_ = &dialog; }
     void click(int id);                          // mouse click on a button or check box
     void type(int id, const std::string& text);  // focus the edit and type its new text
-    void pressEnter();                           // the default button, focus unchanged
-    void pressEscape();                          // IDCANCEL
+    // Typed in Unicode on the NT line: the box reads as the Windows code page makes it.
+    void type(int id, const std::u16string& text, const CodePages& pages);
+    void pressEnter();   // the default button, focus unchanged
+    void pressEscape();  // IDCANCEL
     void selectListEntries(const std::vector<int>& clickedInOrder);
     void focus(int id);
     int focusedControl() const { return focus_; }
@@ -63,6 +69,7 @@ class FakeDialogWindow : public DialogWindow {
                        unsigned style) override;
     void setItemText(int id, const std::string& text) override;
     std::string itemText(int id) const override;
+    std::optional<std::u16string> unicodeItemText(int id) const override;
     void setCheck(int id, int state) override;
     int checkState(int id) const override;
     void enableItem(int id, bool enable) override;

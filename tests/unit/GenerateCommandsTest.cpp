@@ -191,8 +191,9 @@ TEST(GenerateScript, AProjectNameIsCutAtTheLengthTheDemoKeeps) {
     }
 }
 
-// On Windows 95, 98 and ME a name that COMMAND.COM cannot carry is asked about
-// before anything is written; "Generate and run" starts the short name there.
+// A name that the code pages or COMMAND.COM (Windows 95, 98 and ME) cannot carry
+// is asked about before anything is written; "Generate and run" starts the
+// short name on COMMAND.COM. Names typed in Unicode are the NT line's.
 TEST(GenerateScript, WindowsLineDecidesTheQuestionAndTheStart) {
     constexpr auto kCmd = BatchInterpreter::kCmd;
     constexpr auto k9x = BatchInterpreter::kCommandCom;
@@ -201,6 +202,9 @@ TEST(GenerateScript, WindowsLineDecidesTheQuestionAndTheStart) {
     const std::string cutTo25 =
         "Windows 95, 98 and ME read at most 127 characters\nof a script line: the script keeps "
         "the first\n25 characters of the project name.\n";
+    const std::string converted =
+        "Windows passes the project name to the demo in its\ncode pages, which lack some of its "
+        "characters:\nthe demo gets others in their place.\n";
     const auto willGet = [](const std::string& name) {
         return "The demo will get the project name\n'" + name + "'\nProceed?";
     };
@@ -214,6 +218,12 @@ TEST(GenerateScript, WindowsLineDecidesTheQuestionAndTheStart) {
     const std::string bothQuestion = redirections + cutTo25 + willGet(kept);
     const std::string shortName = "SLSCRI~1.BAT";
     const std::string quoted = "\"SLscript.bat\"";
+    // Cyrillic is not in 1252; "€" is not in 437, whose best fit makes "“" a plain quote.
+    const std::u16string cyrillic = u"\u041f\u0440\u043e 1", signs = u"\u20ac \u2122 \u201cq\u201d";
+    const std::string signs1252 = "\x80 \x99 \x93q\x94", signs437 = "? T \"q\"";
+    const std::string cyrillicAsked = converted + willGet("??? 1");
+    const std::string signsAsk = converted + willGet(signs437);
+    const std::string bothAsked = converted + redirections + willGet("a ?");
     const int run = command::kOk;
     const int generate = IDC_GENERATE_SCRIPT;
     const struct {
@@ -226,6 +236,7 @@ TEST(GenerateScript, WindowsLineDecidesTheQuestionAndTheStart) {
         std::vector<std::string> messages;
         std::string nameOnLine;  // empty: the old script stays
         std::vector<std::string> started;
+        std::u16string typed = u"";  // in Unicode, which the box reads as name; empty: name
     } cases[] = {
         {k9x, false, "a|b", run, shortName, {7}, {pipeQuestion}, "", {}},
         {k9x, false, "a|b", run, shortName, {6, 6}, {pipeQuestion, overwrite}, "a b", {shortName}},
@@ -234,6 +245,10 @@ TEST(GenerateScript, WindowsLineDecidesTheQuestionAndTheStart) {
         {k9x, false, "R&D (Lab) ^2", run, shortName, {6}, {overwrite}, "R&D (Lab) ^2", {shortName}},
         {kCmd, false, "a|b", run, shortName, {6}, {overwrite}, "a^|b", {quoted}},
         {kCmd, true, defaultName, run, shortName, {6}, {overwrite}, defaultName, {quoted}},
+        {kCmd, false, "??? 1", run, "", {7}, {cyrillicAsked}, "", {}, cyrillic},
+        {kCmd, false, signs1252, run, "", {6, 6}, {signsAsk, overwrite}, signs437, {quoted}, signs},
+        {kCmd, false, "M\xfc", run, "", {6}, {overwrite}, "M\x81", {quoted}, u"M\u00fc"},
+        {k9x, false, "a|\x80", run, shortName, {6, 6}, {bothAsked, overwrite}, "a ?", {shortName}},
     };
     for (const auto& c : cases) {
         const std::string row = c.name + (c.line == k9x ? " on COMMAND.COM" : " on cmd");
@@ -246,7 +261,11 @@ TEST(GenerateScript, WindowsLineDecidesTheQuestionAndTheStart) {
             h.window.click(IDC_SELECT_ALL);
             h.window.selectListEntries({2});
         }
-        h.window.type(IDC_PROJECT_NAME, c.name);
+        if (c.typed.empty()) {
+            h.window.type(IDC_PROJECT_NAME, c.name);
+        } else {
+            h.window.type(IDC_PROJECT_NAME, c.typed, h.codePages);
+        }
         h.window.answers = c.answers;
         h.window.click(c.button);
         EXPECT_EQ(texts(h.window), c.messages) << row;
