@@ -24,6 +24,10 @@ INT_PTR CALLBACK AboutDialog::procedure(HWND dialog, UINT message, WPARAM wParam
         case WM_DESTROY:
             releaseFit(dialog);
             break;
+        case kGetDpiScaledSize:
+            SetWindowLongPtrA(dialog, DWLP_MSGRESULT,
+                              answerDpiScaledSize(dialog, kAboutPicture, wParam, lParam));
+            return TRUE;
         case kDpiChanged:
             fitToNewDpi(dialog, kAboutPicture, wParam, lParam);
             return TRUE;

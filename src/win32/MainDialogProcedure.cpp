@@ -74,9 +74,13 @@ INT_PTR CALLBACK mainDialogProcedure(HWND window, UINT message, WPARAM wParam, L
         case WM_DESTROY:
             releaseFit(window);
             return FALSE;
+        case kGetDpiScaledSize:
+            // A dialog procedure gives such a message's result through DWLP_MSGRESULT.
+            SetWindowLongPtrA(window, DWLP_MSGRESULT,
+                              answerDpiScaledSize(window, kLogo, wParam, lParam));
+            return TRUE;
         case kDpiChanged:
-            fitToNewDpi(window, kLogo, wParam, lParam);
-            host->loadIcons(LOWORD(wParam));
+            if (fitToNewDpi(window, kLogo, wParam, lParam)) host->loadIcons(LOWORD(wParam));
             return TRUE;
         case WM_COMMAND:
             host->dialog.onCommand(HIWORD(wParam), LOWORD(wParam));

@@ -15,6 +15,8 @@ namespace {
 // Mark the bitmap and the font that the fitting made, which the dialog deletes when it goes.
 constexpr char kPictureProperty[] = "ScriptGen.Picture";
 constexpr char kFontProperty[] = "ScriptGen.Font";
+// Counts the DPI changes the dialog has begun to follow.
+constexpr char kDpiChangeProperty[] = "ScriptGen.DpiChanges";
 
 // Functions of newer Windows than the program's floor, looked up at run time.
 template <typename Function>
@@ -262,6 +264,51 @@ void layOut(HWND dialog, const DialogArt& art, HFONT font, UINT dpi, bool moveCo
     fitTextsOf(dialog, children, ruler, units);
 }
 
+// The template's font at this DPI, as the dialog manager makes it.
+HFONT templateFontAt(const DialogTemplate& plan, UINT dpi) {
+    return CreateFontA(fontHeightAt(plan.pointSize, int(dpi)), 0, 0, 0, plan.weight, plan.italic,
+                       FALSE, FALSE, DEFAULT_CHARSET, 0, 0, PROOF_QUALITY, FF_DONTCARE,
+                       plan.faceName);
+}
+
+// The template's client area in the base units of this font.
+Size clientSizeWith(HWND dialog, const DialogTemplate& plan, HFONT font, UINT dpi) {
+    const TextRuler ruler(dialog, font, dpi);
+    return clientSize(plan, ruler.units());
+}
+
+// Whether Windows scales the window's caption and frame when its DPI changes:
+// per-monitor v2 (Windows 10 1703 on) does, per-monitor v1 does not.
+bool framesScaleWithDpi(HWND window) {
+    using ContextOf = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
+    using SameContext = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT, DPI_AWARENESS_CONTEXT);
+    const auto contextOf = user32<ContextOf>("GetWindowDpiAwarenessContext");
+    const auto same = user32<SameContext>("AreDpiAwarenessContextsEqual");
+    return contextOf && same && same(contextOf(window), DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+}
+
+// The frame around the client area once the dialog is at this DPI: the system's
+// frame there where Windows scales it; otherwise the frame the window has now,
+// which Wine, taking every program for per-monitor v1, keeps as well.
+Size frameAt(HWND dialog, UINT dpi) {
+    using Adjust = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    const auto adjust = user32<Adjust>("AdjustWindowRectExForDpi");
+    RECT rect{};
+    if (framesScaleWithDpi(dialog) && adjust &&
+        adjust(&rect, DWORD(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
+               DWORD(GetWindowLongA(dialog, GWL_EXSTYLE)), dpi))
+        return {rect.right - rect.left, rect.bottom - rect.top};
+    RECT client{};
+    GetWindowRect(dialog, &rect);
+    GetClientRect(dialog, &client);
+    return {rect.right - rect.left - client.right, rect.bottom - rect.top - client.bottom};
+}
+
+// Whether a DPI change that came in later than this one has taken the dialog over.
+bool overtaken(HWND dialog, HANDLE change) {
+    return GetPropA(dialog, kDpiChangeProperty) != change;
+}
+
 }  // namespace
 
 void fitToScreen(HWND dialog, const DialogArt& art) {
@@ -274,39 +321,58 @@ void fitToScreen(HWND dialog, const DialogArt& art) {
     layOut(dialog, art, font, dpiOfWindow(dialog), false);
 }
 
-void fitToNewDpi(HWND dialog, const DialogArt& art, WPARAM wParam, LPARAM lParam) {
+bool answerDpiScaledSize(HWND dialog, const DialogArt& art, WPARAM wParam, LPARAM lParam) {
+    const UINT dpi = LOWORD(wParam);
+    auto* size = reinterpret_cast<SIZE*>(lParam);
+    const DialogTemplate plan = templateOf(art.templateId);
+    if (!size || !plan.valid || plan.pointSize == 0 || dpi == 0) return false;
+    HFONT font = templateFontAt(plan, dpi);
+    if (!font) return false;
+    const Size client = clientSizeWith(dialog, plan, font, dpi);
+    DeleteObject(font);
+    const Size frame = frameAt(dialog, dpi);
+    *size = {client.width + frame.width, client.height + frame.height};
+    return true;
+}
+
+bool fitToNewDpi(HWND dialog, const DialogArt& art, WPARAM wParam, LPARAM lParam) {
     const UINT dpi = LOWORD(wParam);
     const DialogTemplate plan = templateOf(art.templateId);
-    if (!plan.valid || plan.pointSize == 0 || dpi == 0) return;
-    // The template's font at the new DPI, as the dialog manager makes it.
-    HFONT font =
-        CreateFontA(fontHeightAt(plan.pointSize, int(dpi)), 0, 0, 0, plan.weight, plan.italic,
-                    FALSE, FALSE, DEFAULT_CHARSET, 0, 0, PROOF_QUALITY, FF_DONTCARE, plan.faceName);
-    if (!font) return;
+    if (!plan.valid || plan.pointSize == 0 || dpi == 0) return true;
+    HFONT font = templateFontAt(plan, dpi);
+    if (!font) return true;
+    HANDLE change = reinterpret_cast<HANDLE>(
+        reinterpret_cast<INT_PTR>(GetPropA(dialog, kDpiChangeProperty)) + 1);
+    SetPropA(dialog, kDpiChangeProperty, change);
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     HGDIOBJ oldFont = RemovePropA(dialog, kFontProperty);
     if (oldFont) DeleteObject(oldFont);
     SetPropA(dialog, kFontProperty, font);
+    const Size client = clientSizeWith(dialog, plan, font, dpi);
 
-    // The window where Windows suggests, at the size that gives the client area its own size.
-    Size client{};
-    {
-        const TextRuler ruler(dialog, font, dpi);
-        client = clientSize(plan, ruler.units());
-    }
+    // The window where Windows suggests, at the size that gives the client area
+    // its own size: the suggested one when the dialog's answer to
+    // WM_GETDPISCALEDSIZE was right. A move onto a monitor of yet another DPI
+    // that this brings is followed by its own call, which lays the dialog out
+    // and deletes this font: this one then ends at once.
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
     RECT window{};
     GetWindowRect(dialog, &window);
     if (suggested) window = *suggested;
     place(dialog, {window.left, window.top, window.right, window.bottom});
+    if (overtaken(dialog, change)) return false;
     RECT now{};
     GetClientRect(dialog, &now);
-    place(dialog, {window.left, window.top, window.right + client.width - now.right,
-                   window.bottom + client.height - now.bottom});
+    if (now.right != client.width || now.bottom != client.height) {
+        place(dialog, {window.left, window.top, window.right + client.width - now.right,
+                       window.bottom + client.height - now.bottom});
+        if (overtaken(dialog, change)) return false;
+    }
     layOut(dialog, art, font, dpi, true);
     RedrawWindow(dialog, nullptr, nullptr,
                  RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+    return true;
 }
 
 void releaseFit(HWND dialog) {
@@ -314,6 +380,7 @@ void releaseFit(HWND dialog) {
     if (bitmap) DeleteObject(bitmap);
     HGDIOBJ font = RemovePropA(dialog, kFontProperty);
     if (font) DeleteObject(font);
+    RemovePropA(dialog, kDpiChangeProperty);
 }
 
 UINT dpiOfWindow(HWND window) {

@@ -14,15 +14,23 @@ struct DialogArt {
     WORD bitmaps[3];
 };
 
-inline constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
+inline constexpr UINT kDpiChanged = 0x02E0;        // WM_DPICHANGED
+inline constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
 
 // At WM_INITDIALOG, before the dialog shows. Also turns Windows' own re-layout
 // at a DPI change off, as fitToNewDpi does it.
 void fitToScreen(HWND dialog, const DialogArt& art);
 
+// At WM_GETDPISCALEDSIZE, which comes before WM_DPICHANGED: puts the window
+// size that the dialog will take at the new DPI (wParam) into the SIZE at
+// lParam, so that Windows suggests that size and the window stays under the
+// cursor of a drag. False when it cannot tell (Windows then scales linearly).
+bool answerDpiScaledSize(HWND dialog, const DialogArt& art, WPARAM wParam, LPARAM lParam);
+
 // At WM_DPICHANGED: the new DPI is wParam's; lParam points to the window
 // rectangle that Windows suggests, where the dialog goes at its own size.
-void fitToNewDpi(HWND dialog, const DialogArt& art, WPARAM wParam, LPARAM lParam);
+// False when a change to yet another DPI came in meanwhile and laid it out.
+bool fitToNewDpi(HWND dialog, const DialogArt& art, WPARAM wParam, LPARAM lParam);
 
 // At WM_DESTROY: deletes the picture and the font that the fitting made, if any.
 void releaseFit(HWND dialog);

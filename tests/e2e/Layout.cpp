@@ -381,24 +381,38 @@ void expectLayoutFitsTheScreen(HWND dialog, const std::string& program, int temp
 void moveToDpi(HWND dialog, int fromDpi, int toDpi) {
     RECT window{};
     GetWindowRect(dialog, &window);
-    // Windows suggests the window's rectangle scaled, where it stands.
-    window.right = window.left + MulDiv(window.right - window.left, toDpi, fromDpi);
-    window.bottom = window.top + MulDiv(window.bottom - window.top, toDpi, fromDpi);
+    // Windows first asks for the size at the new DPI, offering the size scaled linearly.
+    SIZE size{MulDiv(window.right - window.left, toDpi, fromDpi),
+              MulDiv(window.bottom - window.top, toDpi, fromDpi)};
     DWORD processId = 0;
     GetWindowThreadProcessId(dialog, &processId);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
     expect(process != nullptr, "cannot open the program's process");
-    // The message carries a pointer, which must point into the program's own memory.
+    // The messages carry pointers, which must point into the program's own memory.
     void* remote = VirtualAllocEx(process, nullptr, sizeof window, MEM_COMMIT, PAGE_READWRITE);
-    const bool written =
-        remote && WriteProcessMemory(process, remote, &window, sizeof window, nullptr);
-    DWORD_PTR result = 0;
+    const UINT timeout = static_cast<UINT>(kReaction.count());
+    DWORD_PTR sized = FALSE, result = 0;
+    bool reached = remote && WriteProcessMemory(process, remote, &size, sizeof size, nullptr);
+    const bool asked =
+        reached &&
+        SendMessageTimeoutA(dialog, 0x02E4 /* WM_GETDPISCALEDSIZE */, static_cast<WPARAM>(toDpi),
+                            reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, timeout, &sized) &&
+        (reached = ReadProcessMemory(process, remote, &size, sizeof size, nullptr));
+    // Then it suggests a rectangle of the answered size, where the window stands.
+    const RECT suggested{window.left, window.top, window.left + size.cx, window.top + size.cy};
+    reached = reached && WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr);
     const bool answered =
-        written && SendMessageTimeoutA(dialog, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(toDpi, toDpi),
-                                       reinterpret_cast<LPARAM>(remote), SMTO_NORMAL,
-                                       static_cast<UINT>(kReaction.count()), &result);
+        asked && reached &&
+        SendMessageTimeoutA(dialog, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(toDpi, toDpi),
+                            reinterpret_cast<LPARAM>(remote), SMTO_NORMAL, timeout, &result);
     if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
-    expect(written, "cannot put the suggested rectangle into the program's memory");
+    expect(reached, "cannot exchange the size and rectangle through the program's memory");
+    expect(asked && sized == TRUE, "the dialog did not answer WM_GETDPISCALEDSIZE");
     expect(answered, "the dialog did not answer WM_DPICHANGED");
+    GetWindowRect(dialog, &window);
+    expect(EqualRect(&window, &suggested) != FALSE,
+           "at " + std::to_string(toDpi) + " DPI the window is " + describe(window) +
+               ", the suggested rectangle " + describe(suggested));
 }

@@ -28,8 +28,9 @@ void expectLayoutFitsTheScreen(HWND dialog, const std::string& program, int temp
                                const TemplatePicture& picture, int dpi);
 
 // Moves the dialog to a monitor of another DPI, as Windows 10 1703 and later
-// tell it: WM_DPICHANGED with the new DPI and the rectangle Windows suggests,
-// in the program's own memory. Wine gives every monitor one DPI.
+// tell it: WM_GETDPISCALEDSIZE, then WM_DPICHANGED with the new DPI and a
+// rectangle of the answered size, both in the program's own memory; the window
+// must take exactly that rectangle. Wine gives every monitor one DPI.
 void moveToDpi(HWND dialog, int fromDpi, int toDpi);
 
 // The DPIs a moved dialog goes through, from 96 and back.
