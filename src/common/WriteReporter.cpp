@@ -9,14 +9,20 @@ std::string paragraph(const std::string& firstLine, const std::string& reason) {
 std::string writeFailureReason(const WriteFailure& failure, bool administratorWouldHelp) {
     switch (failure.fault) {
         case WriteFault::kAccessDenied:
-            return "Only administrators may change the folder\n" + failure.folder + "\n" +
-                   (administratorWouldHelp
-                        ? "Start the script generator as administrator, or install\n"
-                          "the demo in a folder of its own outside Program Files."
-                        : "Install the demo in a folder of its own outside\nProgram Files.");
+            if (failure.inProgramFiles)
+                return "Only administrators may change the folder\n" + failure.folder + "\n" +
+                       (administratorWouldHelp
+                            ? "Start the script generator as administrator, or install\n"
+                              "the demo in a folder of its own outside Program Files."
+                            : "Install the demo in a folder of its own outside\nProgram Files.");
+            return "Your account may not change the folder\n" + failure.folder + "\n" +
+                   (administratorWouldHelp ? "Start the script generator as administrator, or ask\n"
+                                             "the folder's owner to let you change it."
+                                           : "Ask the folder's owner to let you change it, or\n"
+                                             "install the demo in a folder that you may change.");
         case WriteFault::kReadOnlyFile:
             return "The file\n" + failure.file +
-                   "\nis read-only. Its Read-only attribute can be removed\nin its Properties.";
+                   "\nis read-only. Clear its Read-only attribute in its\nProperties.";
         case WriteFault::kHiddenFile:
             return "The file\n" + failure.file +
                    "\nis hidden, and Windows lets no program replace a hidden\n"

@@ -77,6 +77,9 @@ struct WriteFailure {
     std::string file;        // the file's full path
     std::string folder;      // the folder that holds it
     std::string systemText;  // the system's text for the error
+    // kAccessDenied: the folder lies in one of Windows' Program Files folders,
+    // where only administrators may create files.
+    bool inProgramFiles = false;
 };
 
 // What the C runtime knew when an open, a write or a close failed, taken at

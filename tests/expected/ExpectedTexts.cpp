@@ -11,8 +11,9 @@ std::string failedWrite(const std::string& firstLine, const std::string& reason)
 }
 
 std::string accessDeniedReason(const std::string& folder) {
-    return "Only administrators may change the folder\n" + folder +
-           "\nInstall the demo in a folder of its own outside\nProgram Files.";
+    return "Your account may not change the folder\n" + folder +
+           "\nAsk the folder's owner to let you change it, or\ninstall the demo in a folder "
+           "that you may change.";
 }
 
 std::string writeNotAllowedReason(const std::string& folder) {
@@ -23,7 +24,7 @@ std::string writeNotAllowedReason(const std::string& folder) {
 
 std::string readOnlyReason(const std::string& file) {
     return "The file\n" + file +
-           "\nis read-only. Its Read-only attribute can be removed\nin its Properties.";
+           "\nis read-only. Clear its Read-only attribute in its\nProperties.";
 }
 
 std::string inUseReason(const std::string& file) {

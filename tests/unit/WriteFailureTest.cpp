@@ -47,7 +47,8 @@ TEST(FailedWrite, EachCauseSaysWhyOnEveryWrite) {
         WriteFault fault;
         bool administrator;
         std::string reason;
-        bool canStart = true;  // Windows 2000 and later
+        bool canStart = true;        // Windows 2000 and later
+        bool inProgramFiles = true;  // the platform's reading of the folder
     };
     const std::string file = kFile, folder = kFolder;
     const Cause causes[] = {
@@ -62,6 +63,16 @@ TEST(FailedWrite, EachCauseSaysWhyOnEveryWrite) {
          "Only administrators may change the folder\n" + folder +
              "\nInstall the demo in a folder of its own outside\nProgram Files.",
          false},
+        {WriteFault::kAccessDenied, false,
+         "Your account may not change the folder\n" + folder +
+             "\nStart the script generator as administrator, or ask\nthe folder's owner to "
+             "let you change it.",
+         true, false},
+        {WriteFault::kAccessDenied, true,
+         "Your account may not change the folder\n" + folder +
+             "\nAsk the folder's owner to let you change it, or\ninstall the demo in a folder "
+             "that you may change.",
+         true, false},
         {WriteFault::kHiddenFile, false,
          "The file\n" + file +
              "\nis hidden, and Windows lets no program replace a hidden\nfile. Clear its "
@@ -80,8 +91,7 @@ TEST(FailedWrite, EachCauseSaysWhyOnEveryWrite) {
              "\nor its drive does not allow writing. Copy the demo\nto a folder that does "
              "and start it there."},
         {WriteFault::kReadOnlyFile, false,
-         "The file\n" + file +
-             "\nis read-only. Its Read-only attribute can be removed\nin its Properties."},
+         "The file\n" + file + "\nis read-only. Clear its Read-only attribute in its\nProperties."},
         {WriteFault::kFolderInTheWay, false,
          "A folder has the name of the file\n" + file + "\nRename or remove that folder."},
         {WriteFault::kCdRom, false,
@@ -103,7 +113,8 @@ TEST(FailedWrite, EachCauseSaysWhyOnEveryWrite) {
             SCOPED_TRACE(std::string(write.what) + ": " + cause.reason);
             DialogHarness h;
             ASSERT_TRUE(h.start());
-            h.writeFailures.failure = {cause.fault, file, folder, "The device is not ready."};
+            h.writeFailures.failure = {cause.fault, file, folder, "The device is not ready.",
+                                       cause.inProgramFiles};
             h.rights.administrator = cause.administrator;
             h.rights.canStart = cause.canStart;
             write.run(h);
