@@ -22,6 +22,7 @@ TEST(UserCopies, TheNewerFileIsReadAndShownAndEveryCopyCleared) {
         std::optional<FileTime> copyWritten;
         bool copyIsLatest;
         bool copyCleared;
+        std::string drive = "C:";
     };
     const Case cases[] = {
         {"no copy", kLocal, kLongFolder, 100, kCopy, std::nullopt, false, false},
@@ -38,11 +39,14 @@ TEST(UserCopies, TheNewerFileIsReadAndShownAndEveryCopyCleared) {
          false},
         {"network folder", kLocal, "\\\\server\\games\\Solanthra", 100,
          kStore + "\\server\\games\\Solanthra\\results.htm", 101, false, false},
+        {"system drive Z:", kLocal, "z:\\Games\\Solanthra", 100,
+         kStore + "\\Games\\Solanthra\\results.htm", 101, true, true, "Z:"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FakeVirtualStore files;
         files.appData = c.localAppData;
+        files.drive = c.drive;
         files.folder = c.folder;
         files.longForms["C:\\PROGRA~2\\SOLANT~1"] = kLongFolder;
         if (c.folderWritten) files.times["results.htm"] = *c.folderWritten;

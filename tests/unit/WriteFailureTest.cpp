@@ -201,6 +201,7 @@ TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
         {"sub\\lpt9 .bat", "The name 'sub\\lpt9 .bat' is not allowed: LPT9" + devices},
         {"com1", "The name 'com1.bat' is not allowed: COM1" + devices},
         {"a/nul.bat", "The name 'a/nul.bat' is not allowed: NUL" + devices},
+        {"v1.1\\nul", "The name 'v1.1\\nul.bat' is not allowed: NUL" + devices},
         {"COM\xB9", "The name 'COM\xB9.bat' is not allowed: COM\xB9" + devices},  // superscript 1
         {"lpt\xB3.txt", "The name 'lpt\xB3.txt.bat' is not allowed: LPT\xB3" + devices},
         {"COM\xB9", "", k1251},  // No
