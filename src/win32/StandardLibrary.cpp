@@ -23,13 +23,14 @@ void operator delete(void* memory) noexcept { std::free(memory); }
 
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
-// Where the library's templates would throw: a string past its largest
-// length, a position past its end, an empty std::function called. The
+// Where the library's templates would throw: a string or an array past its
+// largest length, a position past its end, an empty std::function called. The
 // program catches none of these, so it would end in std::terminate anyway;
 // ending here keeps out the library's exception classes and the
 // reference-counted strings they carry their messages in (about 50 KB).
 namespace std {
 void __throw_bad_alloc() { std::abort(); }
+void __throw_bad_array_new_length() { std::abort(); }
 void __throw_bad_function_call() { std::abort(); }
 void __throw_length_error(const char*) { std::abort(); }
 void __throw_logic_error(const char*) { std::abort(); }

@@ -63,6 +63,10 @@ std::optional<std::string> Win32VirtualStoreFiles::localAppData() {
     return environmentFolder("LOCALAPPDATA", L"LOCALAPPDATA");
 }
 
+std::optional<std::string> Win32VirtualStoreFiles::userProfile() {
+    return environmentFolder("USERPROFILE", L"USERPROFILE");
+}
+
 std::string Win32VirtualStoreFiles::currentFolder() {
     char buffer[kPathSize];
     return filled(buffer, GetFullPathNameA(".", sizeof buffer, buffer, nullptr), sizeof buffer);

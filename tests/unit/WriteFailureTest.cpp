@@ -270,6 +270,7 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
         int probes = 1;
         bool asked = true;
         bool ended = true;
+        std::optional<std::string> localAppData = std::nullopt;
     };
     constexpr auto kStarted = AdministratorStart::Outcome::kStarted;
     const Row rows[] = {
@@ -290,6 +291,8 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
          false},
         {"NT 4.0", true, kDenied, false, false, false, msg::kYes, kStarted, 1, false, false},
         {"Windows 9x", false, kDenied, false, false, false, msg::kYes, kStarted, 0, false, false},
+        {"the user's store handed on", true, kDenied, false, true, false, msg::kYes, kStarted, 1,
+         true, true, "C:\\Users\\bob\\AppData\\Local"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -297,6 +300,7 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
         h.rights.filePermissions = row.ntLine;
         h.rights.canStart = row.canStart;
         h.rights.administrator = row.administrator;
+        h.virtualStore.appData = row.localAppData;
         if (row.probe != kTakesFiles)
             h.writeFailures.probeFinds =
                 WriteFailure{row.probe == kDenied  ? WriteFault::kAccessDenied
@@ -325,8 +329,10 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
                  "Solanthra v1.1a", 16});
         EXPECT_EQ(h.window.messages, told);
         const bool restarted = row.asked && row.answer == msg::kYes;
+        const std::string handedOn =
+            row.localAppData ? " \"" + *row.localAppData + "\\VirtualStore\"" : "";
         EXPECT_EQ(h.window.startedAsAdministrator,
-                  restarted ? std::vector<std::string>{"/started-as-administrator"}
+                  restarted ? std::vector<std::string>{"/started-as-administrator" + handedOn}
                             : std::vector<std::string>{});
         EXPECT_EQ(h.window.endResult.has_value(), row.ended);
         EXPECT_EQ(h.window.controls.empty(), row.ended);
@@ -339,5 +345,8 @@ TEST(AdministratorOffer, TheMarkerCountsAsAWordOfItsOwn) {
     EXPECT_FALSE(startedByAdministratorOffer(""));
     EXPECT_FALSE(startedByAdministratorOffer("/started-as-administrators"));
     EXPECT_FALSE(startedByAdministratorOffer("x/started-as-administrator"));
+    EXPECT_EQ(storeFolderHandedOn("/started-as-administrator \"C:\\A b\\VirtualStore\" x"),
+              "C:\\A b\\VirtualStore");
+    EXPECT_EQ(storeFolderHandedOn("\"C:\\VirtualStore\""), std::nullopt);
 }
 }  // namespace
