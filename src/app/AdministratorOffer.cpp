@@ -14,9 +14,9 @@ std::string restartFailure(const std::string& systemText) {
     return "The script generator could not start again as\nadministrator:\n" + systemText +
            "\n\nIt goes on without administrator rights.";
 }
-}  // namespace
 
-bool startedByAdministratorOffer(const std::string& commandLine) {
+// Where the marker ends as a word of its own; npos without it.
+std::size_t markerEnd(const std::string& commandLine) {
     const std::string marker = kStartedAsAdministratorMarker;
     for (std::size_t at = commandLine.find(marker); at != std::string::npos;
          at = commandLine.find(marker, at + 1)) {
@@ -25,13 +25,30 @@ bool startedByAdministratorOffer(const std::string& commandLine) {
             at == 0 || commandLine[at - 1] == ' ' || commandLine[at - 1] == '\t';
         const bool wordEnds =
             end == commandLine.size() || commandLine[end] == ' ' || commandLine[end] == '\t';
-        if (wordStarts && wordEnds) return true;
+        if (wordStarts && wordEnds) return end;
     }
-    return false;
+    return std::string::npos;
+}
+}  // namespace
+
+bool startedByAdministratorOffer(const std::string& commandLine) {
+    return markerEnd(commandLine) != std::string::npos;
+}
+
+// No path holds a double quote, and no second byte of a character is one.
+std::optional<std::string> storeFolderHandedOn(const std::string& commandLine) {
+    std::size_t start = markerEnd(commandLine);
+    if (start == std::string::npos) return std::nullopt;
+    start = commandLine.find_first_not_of(" \t", start);
+    if (start == std::string::npos || commandLine[start] != '"') return std::nullopt;
+    const std::size_t end = commandLine.find('"', start + 1);
+    if (end == std::string::npos || end == start + 1) return std::nullopt;
+    return commandLine.substr(start + 1, end - start - 1);
 }
 
 bool startedAgainAsAdministrator(DialogWindow& window, WriteFailures& failures,
-                                 AdministratorRights& rights, bool startedByOffer) {
+                                 AdministratorRights& rights, bool startedByOffer,
+                                 const std::optional<std::string>& storeFolder) {
     // Windows 95, 98 and ME let everyone write everywhere: nothing to learn.
     if (!rights.hasFilePermissions()) return false;
     const std::optional<WriteFailure> refused = failures.probeWorkingDirectory();
@@ -39,8 +56,9 @@ bool startedAgainAsAdministrator(DialogWindow& window, WriteFailures& failures,
     if (startedByOffer || !rights.canStartAsAdministrator() || rights.isAdministrator())
         return false;
     if (window.tell(offerQuestion(refused->folder), msg::kQuestion) != msg::kYes) return false;
-    const AdministratorStart start =
-        window.startAgainAsAdministrator(kStartedAsAdministratorMarker);
+    std::string arguments = kStartedAsAdministratorMarker;
+    if (storeFolder) arguments += " \"" + *storeFolder + "\"";
+    const AdministratorStart start = window.startAgainAsAdministrator(arguments);
     // A declined prompt needs no word; any other failure would leave the user
     // wondering why nothing started.
     if (start.outcome == AdministratorStart::Outcome::kFailed)

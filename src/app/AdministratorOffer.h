@@ -3,6 +3,7 @@
 // offers to start again as administrator.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/DialogWindow.h"
@@ -14,8 +15,14 @@ inline constexpr char kStartedAsAdministratorMarker[] = "/started-as-administrat
 
 bool startedByAdministratorOffer(const std::string& commandLine);
 
+// The user's store folder that follows the marker, quoted: the new copy may run
+// as another account, whose %LOCALAPPDATA% is not the user's.
+std::optional<std::string> storeFolderHandedOn(const std::string& commandLine);
+
 // Right after the program has changed into the installation folder. True when
-// the user chose to start again as administrator and that copy is on its way:
-// this one then ends without showing the dialog.
+// the user chose to start again as administrator and that copy is on its way,
+// handed the user's store folder when there is one: this one then ends without
+// showing the dialog.
 bool startedAgainAsAdministrator(DialogWindow& window, WriteFailures& failures,
-                                 AdministratorRights& rights, bool startedByOffer);
+                                 AdministratorRights& rights, bool startedByOffer,
+                                 const std::optional<std::string>& storeFolder);

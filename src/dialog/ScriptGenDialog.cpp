@@ -103,11 +103,13 @@ bool ScriptGenDialog::onInitDialog(DialogWindow& window) {
         return false;
     }
     services_.workingDirectory.change(settings_.installationPath);
+    userStore_ =
+        userStoreFolder(services_.virtualStore, services_.codePages, services_.storeFolderHandedOn);
     if (startedAgainAsAdministrator()) {
         OnCancel();
         return false;
     }
-    TextReader demoConfig(latestCopyOf(services_.virtualStore, "rumo11.cfg"));
+    TextReader demoConfig(latestCopyOf(services_.virtualStore, userStore_, "rumo11.cfg"));
     WriteReporter reporter = writeReporter();
     createResultsPageIfMissing(reporter);
     if (demoConfig.isOpen()) readDemoConfig(demoConfig, settings_, services_.codePages);
@@ -131,7 +133,7 @@ bool ScriptGenDialog::onInitDialog(DialogWindow& window) {
 bool ScriptGenDialog::startedAgainAsAdministrator() {
     return ::startedAgainAsAdministrator(*window_, services_.writeFailures,
                                          services_.administratorRights,
-                                         services_.startedByAdministratorOffer);
+                                         services_.startedByAdministratorOffer, userStore_);
 }
 
 WriteReporter ScriptGenDialog::writeReporter() {
@@ -192,9 +194,10 @@ void ScriptGenDialog::showAboutDialog() { window_->runAboutDialog(disclaimerText
 
 void ScriptGenDialog::clearResults() {
     WriteReporter reporter = writeReporter();
-    clearResultsPage(reporter, everyCopyOf(services_.virtualStore, "results.htm"));
+    clearResultsPage(reporter, everyCopyOf(services_.virtualStore, userStore_, "results.htm"));
 }
 
 void ScriptGenDialog::viewResults() {
-    viewResultsPage(services_.launcher, latestCopyOf(services_.virtualStore, "results.htm"));
+    viewResultsPage(services_.launcher,
+                    latestCopyOf(services_.virtualStore, userStore_, "results.htm"));
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ struct DialogServices {
     VirtualStoreFiles& virtualStore;
     // Started by its own offer to start again as administrator: never asks again.
     bool startedByAdministratorOffer = false;
+    // The user's store folder that the offer handed on, unchecked.
+    std::optional<std::string> storeFolderHandedOn;
 };
 
 class ScriptGenDialog {
@@ -106,6 +109,7 @@ class ScriptGenDialog {
     DialogServices services_;
     DialogWindow* window_ = nullptr;
     bool controlsAttached_ = false;
+    std::optional<std::string> userStore_;  // where the user's copies are, chosen at start-up
 
     // Data-exchange members, in declaration order of the dialog.
     ColorListBox graySwatch_;

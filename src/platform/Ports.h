@@ -120,8 +120,11 @@ using FileTime = std::uint64_t;
 class VirtualStoreFiles {
    public:
     virtual ~VirtualStoreFiles() = default;
-    // %LOCALAPPDATA%; nothing where it is not set (Windows 95 to XP).
+    // %LOCALAPPDATA% by a path the ANSI calls can open (maybe in short names);
+    // nothing where it is not set (Windows 95 to XP) or no such path exists.
     virtual std::optional<std::string> localAppData() = 0;
+    // %USERPROFILE%, likewise.
+    virtual std::optional<std::string> userProfile() = 0;
     // The working directory's full path as Windows gives it, maybe in short (8.3) names.
     virtual std::string currentFolder() = 0;
     // The long form of an existing path; the path as it is where Windows gives none.

@@ -36,10 +36,12 @@ class ScriptGenApp {
         Win32WriteFailures writeFailures;
         Win32AdministratorRights administratorRights;
         Win32VirtualStoreFiles virtualStore;
-        ScriptGenDialog dialog(theBenchmarkSettings,
-                               {registry, workingDirectory, displayModes, launcher, scriptHost,
-                                codePages, writeFailures, administratorRights, virtualStore,
-                                startedByAdministratorOffer(commandLine ? commandLine : "")});
+        const std::string arguments = commandLine ? commandLine : "";
+        ScriptGenDialog dialog(
+            theBenchmarkSettings,
+            {registry, workingDirectory, displayModes, launcher, scriptHost, codePages,
+             writeFailures, administratorRights, virtualStore,
+             startedByAdministratorOffer(arguments), storeFolderHandedOn(arguments)});
         runMainDialog(instance, dialog);
         return 0;
     }

@@ -56,6 +56,7 @@ class Win32AdministratorRights : public AdministratorRights {
 class Win32VirtualStoreFiles : public VirtualStoreFiles {
    public:
     std::optional<std::string> localAppData() override;
+    std::optional<std::string> userProfile() override;
     std::string currentFolder() override;
     std::string longPathOf(const std::string& path) override;
     std::string systemDrive() override;

@@ -1,6 +1,7 @@
 // The commands: the two generate buttons with their checks and failures, the
 // script really run by the command interpreter, and the results page buttons.
 #include <filesystem>
+#include <optional>
 
 #include "CaseHelpers.h"
 #include "E2eCases.h"
@@ -492,7 +493,8 @@ void viewResultsStartsViewer(const CaseContext& context) {
 // virtualized demo writes in the user's copies: the newer copy gives the start
 // values and the page shown, "Clear Results" rewrites every page there is and
 // makes none, and the settings copy is never touched. The registry holds the
-// folder's short name, which the copies' path must not take.
+// folder's short name, which the copies' path must not take. Once more with a
+// %LOCALAPPDATA% outside the Windows code page, whose "?" would miss the copies.
 enum class UserCopies { kNewer, kOlder, kNone };
 
 std::string shortPathOf(const std::string& path) {
@@ -501,7 +503,10 @@ std::string shortPathOf(const std::string& path) {
     return length > 0 && length < MAX_PATH ? std::string(buffer, length) : path;
 }
 
-void expectUserCopiesFollowed(const CaseContext& context, UserCopies copies) {
+template <UserCopies copies, bool cyrillicLocalAppData = false>
+void expectUserCopiesFollowed(const CaseContext& context) {
+    std::optional<CyrillicLocalAppData> cyrillic;
+    if (cyrillicLocalAppData) cyrillic.emplace(context.programSeesLocalAppData);
     Installation install(context.name, context.payload, "C:\\Program Files (x86)\\Solanthra e2e");
     StartFiles files;
     files.demoConfig = demoConfig(100, 0, {1, 2, 3, 4}, "Folder");
@@ -548,18 +553,6 @@ void expectUserCopiesFollowed(const CaseContext& context, UserCopies copies) {
     }
     dialog.postClick(IDCANCEL);
     expectProgramEnds(*program, "after Cancel");
-}
-
-void userCopiesNewerThanFolder(const CaseContext& context) {
-    expectUserCopiesFollowed(context, UserCopies::kNewer);
-}
-
-void userCopiesOlderThanFolder(const CaseContext& context) {
-    expectUserCopiesFollowed(context, UserCopies::kOlder);
-}
-
-void userCopyFolderEmpty(const CaseContext& context) {
-    expectUserCopiesFollowed(context, UserCopies::kNone);
 }
 
 // On Windows 95, 98 and ME the script is for COMMAND.COM, which has no escape
@@ -661,9 +654,15 @@ std::vector<E2eCase> commandCases() {
         {"clear_results_no", clearResultsNo},
         {"clear_results_unwritable", clearResultsUnwritable},
         {"view_results_starts_viewer", viewResultsStartsViewer},
-        {"user_copies_newer_than_folder", userCopiesNewerThanFolder},
-        {"user_copies_older_than_folder", userCopiesOlderThanFolder},
-        {"user_copy_folder_empty", userCopyFolderEmpty},
+        {"user_copies_newer_than_folder", expectUserCopiesFollowed<UserCopies::kNewer>},
+        {"user_copies_older_than_folder", expectUserCopiesFollowed<UserCopies::kOlder>},
+        {"user_copy_folder_empty", expectUserCopiesFollowed<UserCopies::kNone>},
+        {"user_copies_newer_in_cyrillic_profile",
+         expectUserCopiesFollowed<UserCopies::kNewer, true>},
+        {"user_copies_older_in_cyrillic_profile",
+         expectUserCopiesFollowed<UserCopies::kOlder, true>},
+        {"user_copy_folder_empty_in_cyrillic_profile",
+         expectUserCopiesFollowed<UserCopies::kNone, true>},
         {"command_com_name_without_escapes", commandComNameWithoutEscapes,
          ScriptLine::kCommandComOnly},
         {"command_com_asks_before_blanking_redirections", commandComAsksBeforeBlankingRedirections,

@@ -104,6 +104,9 @@ const std::string& localAppData() {
     }();
     return value;
 }
+
+// The copies' %LOCALAPPDATA% while a CyrillicLocalAppData lives.
+std::string placedLocalAppData;
 }  // namespace
 
 void hideLocalAppDataFromPrograms() {
@@ -111,9 +114,32 @@ void hideLocalAppDataFromPrograms() {
     SetEnvironmentVariableA("LOCALAPPDATA", nullptr);
 }
 
+CyrillicLocalAppData::CyrillicLocalAppData(bool programsSeeIt) : forPrograms(programsSeeIt) {
+    localAppData();
+    std::wstring folder = L"C:\\users\\\u0422\u0435\u0441\u0442";
+    for (const wchar_t* part : {L"", L"\\AppData", L"\\Local"})
+        CreateDirectoryW((folder += part).c_str(), nullptr);
+    if (GetACP() != 1252) skip("needs code page 1252, which lacks Cyrillic letters");
+    wchar_t shortForm[MAX_PATH] = {};
+    char bytes[MAX_PATH] = {};
+    BOOL lost = FALSE;
+    GetShortPathNameW(folder.c_str(), shortForm, MAX_PATH);
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, shortForm, -1, bytes, MAX_PATH, nullptr,
+                        &lost);
+    if (lost || !*bytes) fail("Wine gives the Cyrillic folder no short form in code page 1252");
+    placedLocalAppData = bytes;
+    if (forPrograms) SetEnvironmentVariableW(L"LOCALAPPDATA", folder.c_str());
+}
+
+CyrillicLocalAppData::~CyrillicLocalAppData() {
+    placedLocalAppData.clear();
+    if (forPrograms) SetEnvironmentVariableA("LOCALAPPDATA", localAppData().c_str());
+}
+
 std::string userCopyFolder(const Installation& install) {
-    if (localAppData().empty()) fail("Wine set no %LOCALAPPDATA%");
-    return localAppData() + "\\VirtualStore" + install.installDirectory().substr(2);
+    const std::string base = placedLocalAppData.empty() ? localAppData() : placedLocalAppData;
+    if (base.empty()) fail("Wine set no %LOCALAPPDATA%");
+    return base + "\\VirtualStore" + install.installDirectory().substr(2);
 }
 
 std::string emptyUserCopyFolder(const Installation& install) {

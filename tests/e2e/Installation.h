@@ -45,6 +45,14 @@ void placeInstallValueAlsoIn64BitView();
 
 // Windows 95 to XP set no %LOCALAPPDATA%: the programs started from now on get none.
 void hideLocalAppDataFromPrograms();
+// While it lives, %LOCALAPPDATA% is a profile folder named in Cyrillic, outside
+// code page 1252: programs started get it (where they see one at all), and the
+// user's copies go there, reached by its short form.
+struct CyrillicLocalAppData {
+    explicit CyrillicLocalAppData(bool programsSeeIt);
+    ~CyrillicLocalAppData();
+    bool forPrograms;
+};
 // Where Windows Vista to 11 keep the user's copies of the installation's files:
 // %LOCALAPPDATA%\VirtualStore and the folder without its drive.
 std::string userCopyFolder(const Installation& install);

@@ -27,7 +27,7 @@ struct DialogHarness {
     explicit DialogHarness(bool startedByAdministratorOffer = false)
         : dialog(settings,
                  {registry, workingDirectory, displayModes, launcher, scriptHost, codePages,
-                  writeFailures, rights, virtualStore, startedByAdministratorOffer}) {
+                  writeFailures, rights, virtualStore, startedByAdministratorOffer, std::nullopt}) {
         registry.value = installation.pathText();
         displayModes.modes = {{640, 480, 16}, {800, 600, 16}, {1024, 768, 32}};
         window.attach(dialog);

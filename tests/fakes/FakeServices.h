@@ -86,11 +86,13 @@ struct FakeAdministratorRights : AdministratorRights {
 // where they have a time; short paths have the long form given for them.
 struct FakeVirtualStore : VirtualStoreFiles {
     std::optional<std::string> appData;
+    std::optional<std::string> profile;
     std::string folder = "C:\\Program Files (x86)\\Solanthra";
     std::map<std::string, std::string> longForms;
     std::string drive = "C:";
     std::map<std::string, FileTime> times;
     std::optional<std::string> localAppData() override { return appData; }
+    std::optional<std::string> userProfile() override { return profile; }
     std::string currentFolder() override { return folder; }
     std::string longPathOf(const std::string& path) override {
         const auto found = longForms.find(path);

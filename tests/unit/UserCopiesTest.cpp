@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/UserCopies.h"
+#include "fakes/FakeCodePages.h"
 #include "fakes/FakeServices.h"
 
 namespace {
@@ -10,6 +11,7 @@ const std::string kLocal = "C:\\Users\\me\\AppData\\Local";
 const std::string kStore = kLocal + "\\VirtualStore";
 const std::string kCopy = kStore + "\\Program Files (x86)\\Solanthra\\results.htm";
 const std::string kLongFolder = "C:\\Program Files (x86)\\Solanthra";
+const std::string kInFolder = "\\Program Files (x86)\\Solanthra\\results.htm";
 }  // namespace
 
 TEST(UserCopies, TheNewerFileIsReadAndShownAndEveryCopyCleared) {
@@ -22,7 +24,16 @@ TEST(UserCopies, TheNewerFileIsReadAndShownAndEveryCopyCleared) {
         std::optional<FileTime> copyWritten;
         bool copyIsLatest;
         bool copyCleared;
+        std::string drive = "C:";
+        // By the user's own copy to the one it started as administrator.
+        std::optional<std::string> handedOn = std::nullopt;
     };
+    // A store folder handed on, with the copy in it, taken or ignored.
+    const auto handed = [](const char* what, const std::string& folder, bool taken) {
+        return Case{what, kLocal, kLongFolder, 100,  folder + kInFolder,
+                    101,  taken,  taken,       "C:", folder};
+    };
+    const std::string kBob = "C:\\Users\\bob\\AppData\\Local\\VirtualStore";
     const Case cases[] = {
         {"no copy", kLocal, kLongFolder, 100, kCopy, std::nullopt, false, false},
         {"older copy", kLocal, kLongFolder, 100, kCopy, 99, false, true},
@@ -38,19 +49,42 @@ TEST(UserCopies, TheNewerFileIsReadAndShownAndEveryCopyCleared) {
          false},
         {"network folder", kLocal, "\\\\server\\games\\Solanthra", 100,
          kStore + "\\server\\games\\Solanthra\\results.htm", 101, false, false},
+        {"system drive Z:", kLocal, "z:\\Games\\Solanthra", 100,
+         kStore + "\\Games\\Solanthra\\results.htm", 101, true, true, "Z:"},
+        handed("handed on by the same account", kStore, true),
+        handed("handed on by another account", kBob, true),
+        handed("handed on, not a store", "C:\\Users\\bob\\AppData\\Local\\Temp", false),
+        handed("handed on, ..", "C:\\Users\\..\\AppData\\Local\\VirtualStore", false),
+        handed("handed on, empty part", "C:\\Users\\\\AppData\\Local\\VirtualStore", false),
+        handed("handed on, wildcard", "C:\\Users\\b?b\\AppData\\Local\\VirtualStore", false),
+        handed("handed on, not a profile", "C:\\Windows\\bob\\AppData\\Local\\VirtualStore", false),
+        handed("handed on, deeper", "C:\\Users\\bob\\AppData\\Local\\x\\VirtualStore", false),
+        {"handed on, off the system drive", kLocal, "D:\\Program Files (x86)\\Solanthra", 100,
+         kBob + kInFolder, 101, false, false, "D:", kBob},
+        {"handed on, LOCALAPPDATA not in the profile", "C:\\Data\\me\\Local", kLongFolder, 100,
+         "C:\\Data\\bob\\Local\\VirtualStore" + kInFolder, 101, false, false,
+         "C:", "C:\\Data\\bob\\Local\\VirtualStore"},
+        // 8F 5C: a character whose second byte alone reads as a backslash
+        handed("handed on, Japanese name", "C:\\Users\\\x8F\\\\AppData\\Local\\VirtualStore", true),
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FakeVirtualStore files;
         files.appData = c.localAppData;
+        files.profile = "C:\\Users\\me";
+        files.drive = c.drive;
         files.folder = c.folder;
         files.longForms["C:\\PROGRA~2\\SOLANT~1"] = kLongFolder;
         if (c.folderWritten) files.times["results.htm"] = *c.folderWritten;
         if (c.copyWritten) files.times[c.copy] = *c.copyWritten;
-        EXPECT_EQ(latestCopyOf(files, "results.htm"), c.copyIsLatest ? c.copy : "results.htm");
+        // ASCII paths read alike in every code page; this one's second bytes may be a backslash.
+        const std::optional<std::string> store =
+            userStoreFolder(files, FakeCodePages::japanese(), c.handedOn);
+        EXPECT_EQ(latestCopyOf(files, store, "results.htm"),
+                  c.copyIsLatest ? c.copy : "results.htm");
         const std::vector<std::string> cleared =
             c.copyCleared ? std::vector<std::string>{"results.htm", c.copy}
                           : std::vector<std::string>{"results.htm"};
-        EXPECT_EQ(everyCopyOf(files, "results.htm"), cleared);
+        EXPECT_EQ(everyCopyOf(files, store, "results.htm"), cleared);
     }
 }

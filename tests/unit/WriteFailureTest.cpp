@@ -212,6 +212,7 @@ TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
         {"sub\\lpt9 .bat", "The name 'sub\\lpt9 .bat' is not allowed: LPT9" + devices},
         {"com1", "The name 'com1.bat' is not allowed: COM1" + devices},
         {"a/nul.bat", "The name 'a/nul.bat' is not allowed: NUL" + devices},
+        {"v1.1\\nul", "The name 'v1.1\\nul.bat' is not allowed: NUL" + devices},
         {"COM\xB9", "The name 'COM\xB9.bat' is not allowed: COM\xB9" + devices},  // superscript 1
         {"lpt\xB3.txt", "The name 'lpt\xB3.txt.bat' is not allowed: LPT\xB3" + devices},
         {"COM\xB9", "", k1251},  // No
@@ -280,6 +281,7 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
         int probes = 1;
         bool asked = true;
         bool ended = true;
+        std::optional<std::string> localAppData = std::nullopt;
     };
     constexpr auto kStarted = AdministratorStart::Outcome::kStarted;
     const Row rows[] = {
@@ -300,6 +302,8 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
          false},
         {"NT 4.0", true, kDenied, false, false, false, msg::kYes, kStarted, 1, false, false},
         {"Windows 9x", false, kDenied, false, false, false, msg::kYes, kStarted, 0, false, false},
+        {"the user's store handed on", true, kDenied, false, true, false, msg::kYes, kStarted, 1,
+         true, true, "C:\\Users\\bob\\AppData\\Local"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -307,6 +311,7 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
         h.rights.filePermissions = row.ntLine;
         h.rights.canStart = row.canStart;
         h.rights.administrator = row.administrator;
+        h.virtualStore.appData = row.localAppData;
         if (row.probe != kTakesFiles)
             h.writeFailures.probeFinds =
                 WriteFailure{row.probe == kDenied  ? WriteFault::kAccessDenied
@@ -335,8 +340,10 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
                  "Solanthra v1.1a", 16});
         EXPECT_EQ(h.window.messages, told);
         const bool restarted = row.asked && row.answer == msg::kYes;
+        const std::string handedOn =
+            row.localAppData ? " \"" + *row.localAppData + "\\VirtualStore\"" : "";
         EXPECT_EQ(h.window.startedAsAdministrator,
-                  restarted ? std::vector<std::string>{"/started-as-administrator"}
+                  restarted ? std::vector<std::string>{"/started-as-administrator" + handedOn}
                             : std::vector<std::string>{});
         EXPECT_EQ(h.window.endResult.has_value(), row.ended);
         EXPECT_EQ(h.window.controls.empty(), row.ended);
@@ -349,5 +356,8 @@ TEST(AdministratorOffer, TheMarkerCountsAsAWordOfItsOwn) {
     EXPECT_FALSE(startedByAdministratorOffer(""));
     EXPECT_FALSE(startedByAdministratorOffer("/started-as-administrators"));
     EXPECT_FALSE(startedByAdministratorOffer("x/started-as-administrator"));
+    EXPECT_EQ(storeFolderHandedOn("/started-as-administrator \"C:\\A b\\VirtualStore\" x"),
+              "C:\\A b\\VirtualStore");
+    EXPECT_EQ(storeFolderHandedOn("\"C:\\VirtualStore\""), std::nullopt);
 }
 }  // namespace
