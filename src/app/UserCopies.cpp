@@ -10,41 +10,44 @@ bool onDrive(const std::string& path, const std::string& drive) {
            lowerAscii(path[0]) == lowerAscii(drive[0]);
 }
 
-// The parts between backslashes; a backslash that is the second byte of a
-// character splits nothing.
-std::vector<std::string> partsOf(const std::string& path, const CodePages& codePages) {
-    std::vector<std::string> parts;
-    parts.emplace_back();
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        if (path[i] == '\\') {
-            parts.emplace_back();
-            continue;
+// Whether the path holds own from that byte on, as Windows compares names as
+// far as ASCII letters go; a character of two bytes is compared as it is.
+bool readsAs(const std::string& path, std::size_t at, const std::string& own,
+             const CodePages& codePages) {
+    if (at > path.size() || path.size() - at < own.size()) return false;
+    for (std::size_t i = 0; i < own.size(); ++i) {
+        if (codePages.isWindowsLeadByte(own[i]) && i + 1 < own.size()) {
+            if (path.compare(at + i, 2, own, i, 2) != 0) return false;
+            ++i;
+        } else if (lowerAscii(path[at + i]) != lowerAscii(own[i])) {
+            return false;
         }
-        parts.back() += path[i];
-        if (codePages.isWindowsLeadByte(path[i]) && i + 1 < path.size()) parts.back() += path[++i];
     }
-    return parts;
+    return true;
 }
 
-// As Windows compares names, as far as ASCII letters go.
-std::string folded(std::string part, const CodePages& codePages) {
-    for (std::size_t i = 0; i < part.size(); ++i) {
-        if (codePages.isWindowsLeadByte(part[i]))
+// Where the last part of a path starts; a backslash that is the second byte of
+// a character ends nothing.
+std::size_t lastPartAt(const std::string& path, const CodePages& codePages) {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (codePages.isWindowsLeadByte(path[i]))
             ++i;
-        else
-            part[i] = lowerAscii(part[i]);
+        else if (path[i] == '\\')
+            at = i + 1;
     }
-    return part;
+    return at;
 }
 
-// Not empty, no "." or "..", nothing Windows would trim or no path can hold.
-bool isPlainName(const std::string& part, const CodePages& codePages) {
-    if (part.empty() || part.back() == '.' || part.back() == ' ') return false;
-    for (std::size_t i = 0; i < part.size(); ++i) {
-        if (codePages.isWindowsLeadByte(part[i])) {
-            ++i;
-        } else if (static_cast<unsigned char>(part[i]) < 0x20 ||
-                   std::string_view("<>:\"/|?*").find(part[i]) != std::string_view::npos) {
+// One folder's name: not empty, no "." or "..", nothing Windows would trim or
+// no name can hold, no character cut in two.
+bool isPlainName(const std::string& name, const CodePages& codePages) {
+    if (name.empty() || name.back() == '.' || name.back() == ' ') return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (codePages.isWindowsLeadByte(name[i])) {
+            if (++i == name.size()) return false;
+        } else if (static_cast<unsigned char>(name[i]) < 0x20 ||
+                   std::string_view("<>:\"/\\|?*").find(name[i]) != std::string_view::npos) {
             return false;
         }
     }
@@ -58,22 +61,18 @@ bool isPlainName(const std::string& part, const CodePages& codePages) {
 bool isProfileStore(const std::string& handedOn, const std::string& localAppData,
                     const std::string& profile, const std::string& systemDrive,
                     const CodePages& codePages) {
-    const std::vector<std::string> own = partsOf(localAppData, codePages);
-    const std::vector<std::string> profileParts = partsOf(profile, codePages);
-    const std::vector<std::string> given = partsOf(handedOn, codePages);
-    if (!onDrive(handedOn, systemDrive) || profileParts.size() < 2 ||
-        own.size() < profileParts.size() || given.size() != own.size() + 1 ||
-        folded(given.back(), codePages) != "virtualstore")
+    const std::size_t nameAt = lastPartAt(profile, codePages);
+    if (nameAt == 0 || !readsAs(localAppData, 0, profile, codePages) ||
+        localAppData.size() <= profile.size() || localAppData[profile.size()] != '\\')
         return false;
-    for (std::size_t i = 1; i < given.size(); ++i)
-        if (!isPlainName(given[i], codePages)) return false;
-    const std::size_t nameAt = profileParts.size() - 1;
-    for (std::size_t i = 0; i < own.size(); ++i) {
-        const std::string ownPart = folded(own[i], codePages);
-        if (i < profileParts.size() && ownPart != folded(profileParts[i], codePages)) return false;
-        if (i != nameAt && folded(given[i], codePages) != ownPart) return false;
-    }
-    return true;
+    const std::string rest = localAppData.substr(profile.size()) + "\\VirtualStore";
+    if (!onDrive(handedOn, systemDrive) ||
+        !readsAs(handedOn, 0, profile.substr(0, nameAt), codePages) ||
+        handedOn.size() < nameAt + rest.size())
+        return false;
+    const std::size_t restAt = handedOn.size() - rest.size();
+    return readsAs(handedOn, restAt, rest, codePages) &&
+           isPlainName(handedOn.substr(nameAt, restAt - nameAt), codePages);
 }
 }  // namespace
 
