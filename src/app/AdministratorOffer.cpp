@@ -1,13 +1,19 @@
 #include "app/AdministratorOffer.h"
 
 namespace {
-std::string offerQuestion(const std::string& folder) {
-    return "Only administrators may change the folder\n" + folder +
+std::string offerQuestion(const WriteFailure& refused, bool userAccountControl) {
+    return std::string(refused.inProgramFiles ? "Only administrators may change the folder\n"
+                                              : "Your account may not change the folder\n") +
+           refused.folder +
            "\nwhere the demo is installed, so the script generator\n"
            "cannot write its scripts or the results page there.\n\n"
-           "Start the script generator again as administrator?\n"
-           "Yes: Windows asks for your permission, then it starts\n"
-           "again with administrator rights. No: it goes on without.";
+           "Start the script generator again as administrator?\n" +
+           (userAccountControl ? "Yes: Windows asks for your consent or an administrator's\n"
+                                 "password, then the script generator starts again\n"
+                                 "with administrator rights. No: it goes on without."
+                               : "Yes: Windows asks for an administrator's account and\n"
+                                 "password, then the script generator starts again\n"
+                                 "as that account. No: it goes on without.");
 }
 
 std::string restartFailure(const std::string& systemText) {
@@ -55,7 +61,9 @@ bool startedAgainAsAdministrator(DialogWindow& window, WriteFailures& failures,
     if (!refused || refused->fault != WriteFault::kAccessDenied) return false;
     if (startedByOffer || !rights.canStartAsAdministrator() || rights.isAdministrator())
         return false;
-    if (window.tell(offerQuestion(refused->folder), msg::kQuestion) != msg::kYes) return false;
+    if (window.tell(offerQuestion(*refused, rights.hasUserAccountControl()), msg::kQuestion) !=
+        msg::kYes)
+        return false;
     std::string arguments = kStartedAsAdministratorMarker;
     if (storeFolder) arguments += " \"" + *storeFolder + "\"";
     const AdministratorStart start = window.startAgainAsAdministrator(arguments);

@@ -109,6 +109,10 @@ class AdministratorRights {
     virtual bool canStartAsAdministrator() = 0;
     // Elevated, or a member of the Administrators group where there is no UAC.
     virtual bool isAdministrator() = 0;
+    // How Windows starts a program as administrator: User Account Control
+    // (Vista on) asks for consent or an administrator's password; the Run As
+    // dialog of 2000 and XP for an account and its password.
+    virtual bool hasUserAccountControl() = 0;
 };
 
 // A file's last-write time, in 100-nanosecond steps since 1601 as Windows counts.

@@ -61,6 +61,11 @@ bool Win32AdministratorRights::canStartAsAdministrator() {
     return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
 }
 
+bool Win32AdministratorRights::hasUserAccountControl() {
+    const OSVERSIONINFOA version = windowsVersion();
+    return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 6;
+}
+
 bool Win32AdministratorRights::isAdministrator() {
     const OSVERSIONINFOA version = windowsVersion();
     if (version.dwPlatformId != VER_PLATFORM_WIN32_NT) return false;

@@ -35,6 +35,10 @@ class Win32ScriptHost : public ScriptHost {
 // Windows NT to 11, as against 95, 98 and ME.
 bool windowsNtLine();
 
+// The long form of an existing path; the path as it is where Windows gives none
+// (GetLongPathNameA: 98 and 2000 on).
+std::string longPathOf(const std::string& path);
+
 // The system's text for a Windows error, without its line end.
 std::string windowsErrorText(unsigned long error);
 
@@ -50,6 +54,7 @@ class Win32AdministratorRights : public AdministratorRights {
     bool hasFilePermissions() override;
     bool canStartAsAdministrator() override;
     bool isAdministrator() override;
+    bool hasUserAccountControl() override;
 };
 
 // Where Windows Vista to 11 keep the virtualized demo's files for the user.

@@ -72,7 +72,7 @@ std::string Win32VirtualStoreFiles::currentFolder() {
     return filled(buffer, GetFullPathNameA(".", sizeof buffer, buffer, nullptr), sizeof buffer);
 }
 
-std::string Win32VirtualStoreFiles::longPathOf(const std::string& path) {
+std::string longPathOf(const std::string& path) {
     using LongPathName = DWORD(WINAPI*)(LPCSTR, LPSTR, DWORD);
     const auto longPathName = loadedFunction<LongPathName>("kernel32.dll", "GetLongPathNameA");
     if (!longPathName) return path;
@@ -80,6 +80,10 @@ std::string Win32VirtualStoreFiles::longPathOf(const std::string& path) {
     std::string longPath =
         filled(buffer, longPathName(path.c_str(), buffer, sizeof buffer), sizeof buffer);
     return longPath.empty() ? path : longPath;
+}
+
+std::string Win32VirtualStoreFiles::longPathOf(const std::string& path) {
+    return ::longPathOf(path);
 }
 
 std::string Win32VirtualStoreFiles::systemDrive() {

@@ -63,6 +63,22 @@ PathFacts pathFactsOf(const FullPath& path) {
     return facts;
 }
 
+// Whether the folder lies in one of Windows' Program Files folders, as Windows
+// compares names. Windows 2000 and later name them in the environment; the
+// 32-bit one of 64-bit Windows as well.
+bool inProgramFiles(const std::string& folder) {
+    const std::string path = longPathOf(folder);
+    for (const char* variable : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432"}) {
+        char value[MAX_PATH];
+        const DWORD length = GetEnvironmentVariableA(variable, value, sizeof value);
+        if (length == 0 || length >= sizeof value || path.size() < length) continue;
+        if ((path.size() == length || path[length] == '\\') &&
+            lstrcmpiA(path.substr(0, length).c_str(), value) == 0)
+            return true;
+    }
+    return false;
+}
+
 WriteFailure failureFrom(const WriteCause& cause, const std::string& name) {
     const FullPath path = fullPathOf(name);
     WriteFacts facts{cause, {}, windowsNtLine()};
@@ -71,7 +87,9 @@ WriteFailure failureFrom(const WriteCause& cause, const std::string& name) {
                                  ? windowsErrorText(cause.systemError)
                                  : "Error " + std::to_string(cause.errnoValue) +
                                        " of the C runtime, with no Windows error.";
-    return {classifyWriteFailure(facts), path.file, path.folder, text};
+    const WriteFault fault = classifyWriteFailure(facts);
+    return {fault, path.file, path.folder, text,
+            fault == WriteFault::kAccessDenied && inProgramFiles(path.folder)};
 }
 }  // namespace
 

@@ -14,11 +14,15 @@ const std::vector<std::string> kInstalledFiles{"ScriptGen.exe", "rumo1.1a.exe", 
 const char kOldScript[] = "@echo off\r\necho old script\r\n";
 const char kOldResults[] = "<html><body>old results<!--end--></body></html>";
 
+const char kProgramFiles[] = "C:\\Program Files (x86)\\Solanthra e2e";
+
 // A locked folder: Windows 95 to ME, which have no administrators, say only
-// that it takes no writes.
+// that it takes no writes; the others whether it is under Program Files.
 std::string lockedFolderReason(const CaseContext& context, const Installation& install) {
-    return context.commandComLine ? expected::writeNotAllowedReason(install.installDirectory())
-                                  : expected::accessDeniedReason(install.installDirectory());
+    const std::string& folder = install.installDirectory();
+    return context.commandComLine
+               ? expected::writeNotAllowedReason(folder)
+               : expected::accessDeniedReason(folder, folder.rfind(kProgramFiles, 0) == 0);
 }
 
 // An existing file in a locked folder: root's immutable file is refused like
@@ -31,8 +35,8 @@ std::string lockedFileReason(const CaseContext& context, const WriteLock& lock,
 }
 
 Installation installationWith(const CaseContext& context, const std::string& name,
-                              const std::string& bytes) {
-    Installation install(context.name, context.payload);
+                              const std::string& bytes, const std::string& root) {
+    Installation install(context.name, context.payload, root);
     setInstallPath(install.installDirectory());
     writeFileBytes(install.inInstall(name), bytes);
     return install;
@@ -42,8 +46,8 @@ Installation installationWith(const CaseContext& context, const std::string& nam
 // file locked; the case is skipped where no lock takes effect.
 struct LockedInstallation {
     LockedInstallation(const CaseContext& context, const std::string& name,
-                       const std::string& bytes)
-        : install(installationWith(context, name, bytes)),
+                       const std::string& bytes, const std::string& root = {})
+        : install(installationWith(context, name, bytes, root)),
           lock({install.installDirectory(), install.inInstall(name)}) {
         lock.requireLocked();
     }
@@ -92,8 +96,9 @@ void lockedFolderAtStartUpAndGenerate(const CaseContext& context) {
     expectDirectoryHolds(install.installDirectory(), names);
 }
 
+// Under Program Files, where only administrators may change a folder.
 void lockedFolderKeepsTheResultsPage(const CaseContext& context) {
-    LockedInstallation locked(context, "results.htm", kOldResults);
+    LockedInstallation locked(context, "results.htm", kOldResults, kProgramFiles);
     const Installation& install = locked.install;
     const WriteLock& lock = locked.lock;
 

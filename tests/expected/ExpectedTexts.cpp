@@ -10,7 +10,10 @@ std::string failedWrite(const std::string& firstLine, const std::string& reason)
     return firstLine + "\n\n" + reason;
 }
 
-std::string accessDeniedReason(const std::string& folder) {
+std::string accessDeniedReason(const std::string& folder, bool inProgramFiles) {
+    if (inProgramFiles)
+        return "Only administrators may change the folder\n" + folder +
+               "\nInstall the demo in a folder of its own outside\nProgram Files.";
     return "Your account may not change the folder\n" + folder +
            "\nAsk the folder's owner to let you change it, or\ninstall the demo in a folder "
            "that you may change.";

@@ -33,8 +33,8 @@ std::string overwriteQuestion(const std::string& scriptName);
 // A failed write: the first line as ever, a blank line, then why.
 std::string failedWrite(const std::string& firstLine, const std::string& reason);
 // Why, for a program that runs as administrator already (every program under
-// Wine), in a folder outside Program Files.
-std::string accessDeniedReason(const std::string& folder);
+// Wine), in a folder under Program Files or elsewhere.
+std::string accessDeniedReason(const std::string& folder, bool inProgramFiles);
 // Windows 95, 98 and ME, which have no administrators.
 std::string writeNotAllowedReason(const std::string& folder);
 std::string readOnlyReason(const std::string& file);

@@ -77,9 +77,11 @@ struct FakeAdministratorRights : AdministratorRights {
     bool filePermissions = true;
     bool canStart = true;
     bool administrator = false;
+    bool userAccountControl = true;
     bool hasFilePermissions() override { return filePermissions; }
     bool canStartAsAdministrator() override { return canStart; }
     bool isAdministrator() override { return administrator; }
+    bool hasUserAccountControl() override { return userAccountControl; }
 };
 
 // Windows 95 to XP unless told otherwise: no %LOCALAPPDATA%. Files exist

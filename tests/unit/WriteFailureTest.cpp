@@ -282,6 +282,8 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
         bool asked = true;
         bool ended = true;
         std::optional<std::string> localAppData = std::nullopt;
+        bool userAccountControl = true;  // Vista on; 2000 and XP have Run As
+        bool inProgramFiles = true;
     };
     constexpr auto kStarted = AdministratorStart::Outcome::kStarted;
     const Row rows[] = {
@@ -304,6 +306,10 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
         {"Windows 9x", false, kDenied, false, false, false, msg::kYes, kStarted, 0, false, false},
         {"the user's store handed on", true, kDenied, false, true, false, msg::kYes, kStarted, 1,
          true, true, "C:\\Users\\bob\\AppData\\Local"},
+        {"2000 and XP", true, kDenied, false, true, false, msg::kNo, kStarted, 1, true, false,
+         std::nullopt, false},
+        {"outside Program Files", true, kDenied, false, true, false, msg::kNo, kStarted, 1, true,
+         false, std::nullopt, true, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -311,13 +317,14 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
         h.rights.filePermissions = row.ntLine;
         h.rights.canStart = row.canStart;
         h.rights.administrator = row.administrator;
+        h.rights.userAccountControl = row.userAccountControl;
         h.virtualStore.appData = row.localAppData;
         if (row.probe != kTakesFiles)
             h.writeFailures.probeFinds =
                 WriteFailure{row.probe == kDenied  ? WriteFault::kAccessDenied
                              : row.probe == kCdRom ? WriteFault::kCdRom
                                                    : WriteFault::kNetworkFolder,
-                             kFolder, kFolder, ""};
+                             kFolder, kFolder, "", row.inProgramFiles};
         h.window.answers = {row.answer};
         h.window.administratorStart = {row.start, "The specified service does not exist."};
 
@@ -325,11 +332,19 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
 
         EXPECT_EQ(h.writeFailures.probes, row.probes);
         const std::vector<ShownMessage> question{
-            {std::string("Only administrators may change the folder\n") + kFolder +
+            {std::string(row.inProgramFiles ? "Only administrators may change the folder\n"
+                                            : "Your account may not change the folder\n") +
+                 kFolder +
                  "\nwhere the demo is installed, so the script generator\ncannot write its "
                  "scripts or the results page there.\n\nStart the script generator again as "
-                 "administrator?\nYes: Windows asks for your permission, then it starts\nagain "
-                 "with administrator rights. No: it goes on without.",
+                 "administrator?\n" +
+                 (row.userAccountControl
+                      ? "Yes: Windows asks for your consent or an administrator's\npassword, "
+                        "then the script generator starts again\nwith administrator rights. "
+                        "No: it goes on without."
+                      : "Yes: Windows asks for an administrator's account and\npassword, then "
+                        "the script generator starts again\nas that account. No: it goes on "
+                        "without."),
              "Solanthra v1.1a", 52}};
         std::vector<ShownMessage> told = row.asked ? question : std::vector<ShownMessage>{};
         if (row.start == AdministratorStart::Outcome::kFailed)
