@@ -24,18 +24,17 @@ std::string Win32DialogWindow::itemText(int id) const {
     return text;
 }
 
-// The W functions are stubs on Windows 95, 98 and ME: looked up, and asked on the NT line only.
+// The W function is a stub on Windows 95, 98 and ME: looked up, and asked on
+// the NT line only. What lies beyond the project name's 999 bytes is never
+// kept, so as many characters are enough.
 std::optional<std::u16string> Win32DialogWindow::unicodeItemText(int id) const {
-    using TextLength = int(WINAPI*)(HWND);
     using Text = int(WINAPI*)(HWND, LPWSTR, int);
-    const auto textLength = loadedFunction<TextLength>("user32.dll", "GetWindowTextLengthW");
     const auto text = loadedFunction<Text>("user32.dll", "GetWindowTextW");
-    if (!windowsNtLine() || !textLength || !text) return std::nullopt;
-    HWND control = GetDlgItem(dialog_, id);
-    std::u16string unicode(std::size_t(textLength(control)) + 1, u'\0');
-    unicode.resize(
-        std::size_t(text(control, reinterpret_cast<LPWSTR>(unicode.data()), int(unicode.size()))));
-    return unicode;
+    if (!windowsNtLine() || !text) return std::nullopt;
+    wchar_t unicode[1000];
+    const int length = text(GetDlgItem(dialog_, id), unicode, 1000);
+    return std::u16string(reinterpret_cast<const char16_t*>(unicode),
+                          std::size_t(length > 0 ? length : 0));
 }
 
 void Win32DialogWindow::setCheck(int id, int state) {
