@@ -1,12 +1,23 @@
 #include "display/DisplayModeFormat.h"
 
+#include <cstdint>
+
 #include "common/FormatDecimal.h"
 
 namespace {
-// The bounds were single-precision constants, so compare against exactly those values:
-// this keeps 1340x1000 (ratio 1.34) and drops 1240x1000 (ratio 1.24).
-constexpr double kLowestRatio = static_cast<double>(1.24f);
-constexpr double kHighestRatio = static_cast<double>(1.34f);
+// The bounds are the single-precision values nearest 1.24 and 1.34, 10401874 / 2^23
+// (1.2400000095367432) and 11240735 / 2^23 (1.3400000333786011): this keeps 1340x1000
+// (ratio 1.34) and drops 1240x1000 (ratio 1.24). The ratio is compared with them exactly, in
+// integers: in floating point the answer would depend on the compiler, since on the x87 GCC 13
+// and later keep 1.34f at long-double precision even through a cast to double, and the bound
+// becomes 1.34 itself.
+constexpr std::uint64_t kBoundDenominator = std::uint64_t{1} << 23;
+constexpr std::uint64_t kLowestRatioNumerator = 10401874;
+constexpr std::uint64_t kHighestRatioNumerator = 11240735;
+constexpr float kLowestRatio = 1.24f;
+constexpr float kHighestRatio = 1.34f;
+static_assert(static_cast<double>(kLowestRatio) * kBoundDenominator == kLowestRatioNumerator);
+static_assert(static_cast<double>(kHighestRatio) * kBoundDenominator == kHighestRatioNumerator);
 
 constexpr char kEntryMiddle[] = " pixels - ";
 constexpr char kEntrySuffix[] = " bit";
@@ -15,9 +26,10 @@ constexpr std::size_t kEntrySuffixLength = sizeof(kEntrySuffix) - 1;
 
 bool isUsableDisplayMode(const DisplayMode& mode) {
     if (mode.bitsPerPel != 16 && mode.bitsPerPel != 24 && mode.bitsPerPel != 32) return false;
-    if (mode.height == 0) return false;
-    const double ratio = static_cast<double>(mode.width) / static_cast<double>(mode.height);
-    return ratio > kLowestRatio && ratio < kHighestRatio;
+    // width / height > n / 2^23 exactly when width * 2^23 > height * n (no height of 0 passes).
+    const std::uint64_t scaledWidth = std::uint64_t{mode.width} * kBoundDenominator;
+    return scaledWidth > mode.height * kLowestRatioNumerator &&
+           scaledWidth < mode.height * kHighestRatioNumerator;
 }
 
 std::string displayModeEntryText(const DisplayMode& mode) {
