@@ -112,6 +112,16 @@ BENCHMARK(writeResultsPage)->Unit(benchmark::kMicrosecond);
 // rest), plus the script writer's time as a multiple of the plain write's, both
 // from this one run: on the console after the table, elsewhere on standard
 // error, so that JSON or CSV output stays whole.
+// A run that stopped with an error: error_occurred up to Google Benchmark 1.7, skipped from 1.8 on.
+template <typename Run>
+auto stoppedWithError(const Run& run, int) -> decltype(static_cast<bool>(run.error_occurred)) {
+    return run.error_occurred;
+}
+template <typename Run>
+bool stoppedWithError(const Run& run, long) {
+    return static_cast<bool>(run.skipped);
+}
+
 class RatioReporter : public benchmark::BenchmarkReporter {
    public:
     RatioReporter() : display_(benchmark::CreateDefaultDisplayReporter()) {}
@@ -119,7 +129,7 @@ class RatioReporter : public benchmark::BenchmarkReporter {
     void ReportRuns(const std::vector<Run>& runs) override {
         display_->ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+            if (run.run_type == Run::RT_Iteration && !stoppedWithError(run, 0))
                 wallTimes_[run.benchmark_name()] = run.GetAdjustedRealTime();
         }
     }
