@@ -1,10 +1,9 @@
-// The pieces of the C++ library that the program runs on its normal paths,
-// compiled here with the program's own flags. The compilers' prebuilt library
-// is built for the Pentium Pro and later; with these the program runs its
-// copies instead, and the library's own code runs only while an exception is
-// thrown (packaging/throw-only-*.txt lists it).
+// The pieces of the C++ library that the program runs, compiled here with the
+// program's own flags: the compilers' prebuilt library is built for the
+// Pentium Pro and later, and with exceptions. The program is built without
+// them: nothing in it throws or catches, and where the library would throw it
+// ends at once, as an exception that nothing catches would end it.
 #include <cstdlib>
-#include <new>
 #include <string>
 
 // Every std::string member the program calls. The library's headers declare
@@ -13,10 +12,10 @@
 template class std::basic_string<char>;
 
 // The global allocation functions, which the standard lets a program replace.
-// The program installs no new-handler, so a failed allocation throws at once.
+// The program installs no new-handler, so a failed allocation ends it.
 void* operator new(std::size_t size) {
     if (void* memory = std::malloc(size != 0 ? size : 1)) return memory;
-    throw std::bad_alloc();
+    std::abort();
 }
 
 void operator delete(void* memory) noexcept { std::free(memory); }
@@ -25,8 +24,7 @@ void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 // Where the library's templates would throw: a string past its largest
 // length, a position past its end, an array too long to allocate, an empty
-// std::function called. The program catches none of these, so it would end
-// in std::terminate anyway; ending here keeps out the library's exception
+// std::function called. Ending here keeps out the library's exception
 // classes and the reference-counted strings they carry their messages in
 // (about 58 KB in the i686 program, 38 KB in the x86_64 one).
 namespace std {
