@@ -54,38 +54,71 @@ bool isPlainName(const std::string& name, const CodePages& codePages) {
     return true;
 }
 
+// The folders beside the profiles that are no account's, in whatever case:
+// All Users (it leads to ProgramData, where any user may make folders),
+// Public, which every user may change, and Default and Default User, the
+// pattern of new profiles. Their short names are those of junctions.
+bool isSharedFolder(const std::string& name) {
+    std::size_t i = 0;
+    for (const char* c = "all users/public/default/default user/"; *c != 0; ++c) {
+        if (*c == '/') {
+            if (i == name.size()) return true;
+            i = 0;
+        } else {
+            i = i < name.size() && lowerAscii(name[i]) == *c ? i + 1 : name.size() + 1;
+        }
+    }
+    return false;
+}
+
 // A handed-on folder runs this copy's reads and rewrites with administrator
 // rights, so it is taken only as a profile's store: this account's
 // %LOCALAPPDATA%\VirtualStore with at most the profile folder's name (the last
-// part of %USERPROFILE%) another, on the system drive.
-bool isProfileStore(const std::string& handedOn, const std::string& localAppData,
-                    const std::string& profile, const std::string& systemDrive,
+// part of %USERPROFILE%) another, on the system drive, and that name none of
+// the shared folders. The two variables may hold characters the code page
+// lacks, marked "?", which no path holds: only the parts around the name
+// (such as "C:\Users\" and "\AppData\Local") are compared.
+bool isProfileStore(const std::string& handedOn, VirtualStoreFiles& files,
                     const CodePages& codePages) {
+    const std::string localAppData = files.localAppDataText();
+    const std::string profile = files.userProfileText();
     const std::size_t nameAt = lastPartAt(profile, codePages);
-    if (nameAt == 0 || !readsAs(localAppData, 0, profile, codePages) ||
-        localAppData.size() <= profile.size() || localAppData[profile.size()] != '\\')
+    if (nameAt == 0 || handedOn.find('?') != std::string::npos ||
+        !readsAs(localAppData, 0, profile, codePages) || localAppData.size() <= profile.size() ||
+        localAppData[profile.size()] != '\\')
         return false;
     const std::string rest = localAppData.substr(profile.size()) + "\\VirtualStore";
-    if (!onDrive(handedOn, systemDrive) ||
+    if (!onDrive(handedOn, files.systemDrive()) ||
         !readsAs(handedOn, 0, profile.substr(0, nameAt), codePages) ||
         handedOn.size() < nameAt + rest.size())
         return false;
     const std::size_t restAt = handedOn.size() - rest.size();
-    return readsAs(handedOn, restAt, rest, codePages) &&
-           isPlainName(handedOn.substr(nameAt, restAt - nameAt), codePages);
+    const std::string name = handedOn.substr(nameAt, restAt - nameAt);
+    return readsAs(handedOn, restAt, rest, codePages) && isPlainName(name, codePages) &&
+           !isSharedFolder(name);
+}
+
+// Whether a folder on the path below the drive's root is a reparse point: a
+// user may make a junction in a store that leads a copy running as
+// administrator to other files.
+bool leadsElsewhere(VirtualStoreFiles& files, const std::string& path, const CodePages& codePages) {
+    for (std::size_t i = 3; i < path.size(); ++i) {
+        if (codePages.isWindowsLeadByte(path[i]))
+            ++i;
+        else if (path[i] == '\\' && files.isReparsePoint(path.substr(0, i)))
+            return true;
+    }
+    return files.isReparsePoint(path);
 }
 }  // namespace
 
 std::optional<std::string> userStoreFolder(VirtualStoreFiles& files, const CodePages& codePages,
                                            const std::optional<std::string>& handedOn) {
+    if (handedOn && isProfileStore(*handedOn, files, codePages) &&
+        !leadsElsewhere(files, *handedOn, codePages))
+        return handedOn;
     const std::optional<std::string> localAppData = files.localAppData();
     if (!localAppData || localAppData->empty()) return std::nullopt;
-    if (handedOn) {
-        const std::optional<std::string> profile = files.userProfile();
-        if (profile &&
-            isProfileStore(*handedOn, *localAppData, *profile, files.systemDrive(), codePages))
-            return handedOn;
-    }
     return *localAppData + "\\VirtualStore";
 }
 
@@ -118,8 +151,6 @@ std::string latestCopyOf(VirtualStoreFiles& files, const std::optional<std::stri
 std::vector<std::string> everyCopyOf(VirtualStoreFiles& files,
                                      const std::optional<std::string>& store,
                                      const std::string& name) {
-    std::vector<std::string> paths{name};
-    if (const std::optional<UserCopy> copy = userCopyOf(files, store, name))
-        paths.push_back(copy->path);
-    return paths;
+    const std::optional<UserCopy> copy = userCopyOf(files, store, name);
+    return copy ? std::vector<std::string>{name, copy->path} : std::vector<std::string>{name};
 }

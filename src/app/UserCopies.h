@@ -20,8 +20,9 @@ struct UserCopy {
 // The store folder that holds the user's copies: %LOCALAPPDATA%\VirtualStore,
 // or the one the user's own copy handed on when it started this one as
 // administrator, which may be another account's (a standard user who typed an
-// administrator's password) and is taken only when it is a profile's store.
-// Nothing without %LOCALAPPDATA% (Windows 95 to XP).
+// administrator's password) and is taken only when it is a profile's store,
+// reached through no junction or link. Nothing without %LOCALAPPDATA%
+// (Windows 95 to XP) or a form of it in the code page.
 std::optional<std::string> userStoreFolder(VirtualStoreFiles& files, const CodePages& codePages,
                                            const std::optional<std::string>& handedOn);
 

@@ -127,8 +127,11 @@ class VirtualStoreFiles {
     // %LOCALAPPDATA% by a path the ANSI calls can open (maybe in short names);
     // nothing where it is not set (Windows 95 to XP) or no such path exists.
     virtual std::optional<std::string> localAppData() = 0;
-    // %USERPROFILE%, likewise.
-    virtual std::optional<std::string> userProfile() = 0;
+    // %LOCALAPPDATA% and %USERPROFILE% as they are, read in Unicode, in the
+    // Windows code page with "?" for each character it lacks; empty where not
+    // set and on Windows 95 to ME.
+    virtual std::string localAppDataText() = 0;
+    virtual std::string userProfileText() = 0;
     // The working directory's full path as Windows gives it, maybe in short (8.3) names.
     virtual std::string currentFolder() = 0;
     // The long form of an existing path; the path as it is where Windows gives none.
@@ -137,4 +140,7 @@ class VirtualStoreFiles {
     virtual std::string systemDrive() = 0;
     // Nothing when there is no such file.
     virtual std::optional<FileTime> lastWriteTime(const std::string& path) = 0;
+    // Whether the folder is a reparse point, such as a junction or a symbolic
+    // link, which leads elsewhere; false where there is no such folder.
+    virtual bool isReparsePoint(const std::string& folder) = 0;
 };

@@ -61,11 +61,13 @@ class Win32AdministratorRights : public AdministratorRights {
 class Win32VirtualStoreFiles : public VirtualStoreFiles {
    public:
     std::optional<std::string> localAppData() override;
-    std::optional<std::string> userProfile() override;
+    std::string localAppDataText() override;
+    std::string userProfileText() override;
     std::string currentFolder() override;
     std::string longPathOf(const std::string& path) override;
     std::string systemDrive() override;
     std::optional<FileTime> lastWriteTime(const std::string& path) override;
+    bool isReparsePoint(const std::string& folder) override;
 };
 
 // The system's own code pages, with their lead-byte ranges read once.

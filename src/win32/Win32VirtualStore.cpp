@@ -4,8 +4,6 @@
 // asks only where %LOCALAPPDATA% is set (Vista on).
 #include <windows.h>
 
-#include <algorithm>
-
 #include "win32/LateFunctions.h"
 #include "win32/Win32Services.h"
 
@@ -17,55 +15,55 @@ std::string filled(const char* buffer, DWORD length, DWORD size) {
     return length > 0 && length < size ? std::string(buffer, length) : std::string();
 }
 
-// The text in the Windows code page, when those bytes read back as the same text.
-std::optional<std::string> exactlyInWindowsCodePage(const wchar_t* text, DWORD length) {
+// Unicode text in the Windows code page with "?" for each character it lacks,
+// never a best fit that would name another file.
+std::string inWindowsCodePage(const wchar_t* text, DWORD length) {
     char bytes[kPathSize * 2];
-    wchar_t back[kPathSize];
-    const int size = length == 0 ? 0
-                                 : WideCharToMultiByte(CP_ACP, 0, text, int(length), bytes,
-                                                       int(sizeof bytes), nullptr, nullptr);
-    if (size <= 0 ||
-        MultiByteToWideChar(CP_ACP, 0, bytes, size, back, int(kPathSize)) != int(length) ||
-        !std::equal(text, text + length, back))
-        return std::nullopt;
-    return std::string(bytes, std::size_t(size));
+    int size = length == 0 ? 0
+                           : WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, int(length),
+                                                 bytes, int(sizeof bytes), "?", nullptr);
+    // UTF-8, which has every character, takes neither.
+    if (size <= 0 && length != 0)
+        size = WideCharToMultiByte(CP_ACP, 0, text, int(length), bytes, int(sizeof bytes), nullptr,
+                                   nullptr);
+    return std::string(bytes, size > 0 ? std::size_t(size) : 0);
 }
 
-// An environment variable's folder by a path the ANSI calls can open. The NT
-// line keeps the environment in Unicode, where the ANSI copy of a name outside
-// the code page has "?" in it: read it in Unicode and take it as it is or by
-// its short form; nothing where neither is in the code page.
-std::optional<std::string> environmentFolder(const char* name, const wchar_t* wideName) {
-    if (!windowsNtLine()) {
-        char buffer[kPathSize];
-        std::string value =
-            filled(buffer, GetEnvironmentVariableA(name, buffer, kPathSize), kPathSize);
-        if (value.empty()) return std::nullopt;
-        return value;
-    }
+// An environment variable as the NT line keeps it, in Unicode: its length, 0
+// where it is not set or too long, and on 95 to ME, which have no store.
+DWORD unicodeVariable(const wchar_t* name, wchar_t* value) {
     using EnvironmentVariableW = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
-    using ShortPathNameW = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
     const auto variable =
         loadedFunction<EnvironmentVariableW>("kernel32.dll", "GetEnvironmentVariableW");
-    const auto shortPathName = loadedFunction<ShortPathNameW>("kernel32.dll", "GetShortPathNameW");
+    const DWORD length = windowsNtLine() && variable ? variable(name, value, kPathSize) : 0;
+    return length < kPathSize ? length : 0;
+}
+
+std::string variableText(const wchar_t* name) {
     wchar_t value[kPathSize];
-    const DWORD length = variable ? variable(wideName, value, kPathSize) : 0;
-    if (length == 0 || length >= kPathSize) return std::nullopt;
-    if (std::optional<std::string> exact = exactlyInWindowsCodePage(value, length)) return exact;
-    wchar_t shortForm[kPathSize];
-    const DWORD shortLength = shortPathName ? shortPathName(value, shortForm, kPathSize) : 0;
-    if (shortLength >= kPathSize) return std::nullopt;
-    return exactlyInWindowsCodePage(shortForm, shortLength);
+    return inWindowsCodePage(value, unicodeVariable(name, value));
 }
 }  // namespace
 
+// The ANSI copy of a name outside the code page has "?" in it: take the
+// folder as it is or by its short form; nothing where neither is in the code page.
 std::optional<std::string> Win32VirtualStoreFiles::localAppData() {
-    return environmentFolder("LOCALAPPDATA", L"LOCALAPPDATA");
+    using ShortPathNameW = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
+    const auto shortPathName = loadedFunction<ShortPathNameW>("kernel32.dll", "GetShortPathNameW");
+    wchar_t value[kPathSize];
+    std::string text = inWindowsCodePage(value, unicodeVariable(L"LOCALAPPDATA", value));
+    if (text.find('?') != std::string::npos) {
+        wchar_t shortForm[kPathSize];
+        const DWORD length = shortPathName ? shortPathName(value, shortForm, kPathSize) : 0;
+        text = inWindowsCodePage(shortForm, length < kPathSize ? length : 0);
+    }
+    if (text.empty() || text.find('?') != std::string::npos) return std::nullopt;
+    return text;
 }
 
-std::optional<std::string> Win32VirtualStoreFiles::userProfile() {
-    return environmentFolder("USERPROFILE", L"USERPROFILE");
-}
+std::string Win32VirtualStoreFiles::localAppDataText() { return variableText(L"LOCALAPPDATA"); }
+
+std::string Win32VirtualStoreFiles::userProfileText() { return variableText(L"USERPROFILE"); }
 
 std::string Win32VirtualStoreFiles::currentFolder() {
     char buffer[kPathSize];
@@ -101,4 +99,9 @@ std::optional<FileTime> Win32VirtualStoreFiles::lastWriteTime(const std::string&
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
     return (FileTime(found.ftLastWriteTime.dwHighDateTime) << 32) |
            found.ftLastWriteTime.dwLowDateTime;
+}
+
+bool Win32VirtualStoreFiles::isReparsePoint(const std::string& folder) {
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -88,13 +89,19 @@ struct FakeAdministratorRights : AdministratorRights {
 // where they have a time; short paths have the long form given for them.
 struct FakeVirtualStore : VirtualStoreFiles {
     std::optional<std::string> appData;
-    std::optional<std::string> profile;
+    std::string appDataText;  // empty: appData's
+    std::string profile;
+    std::set<std::string> reparsePoints;
     std::string folder = "C:\\Program Files (x86)\\Solanthra";
     std::map<std::string, std::string> longForms;
     std::string drive = "C:";
     std::map<std::string, FileTime> times;
     std::optional<std::string> localAppData() override { return appData; }
-    std::optional<std::string> userProfile() override { return profile; }
+    std::string localAppDataText() override {
+        return appDataText.empty() ? appData.value_or("") : appDataText;
+    }
+    std::string userProfileText() override { return profile; }
+    bool isReparsePoint(const std::string& path) override { return reparsePoints.count(path) != 0; }
     std::string currentFolder() override { return folder; }
     std::string longPathOf(const std::string& path) override {
         const auto found = longForms.find(path);

@@ -27,11 +27,15 @@ TEST(UserCopies, TheNewerFileIsReadAndShownAndEveryCopyCleared) {
         std::string drive = "C:";
         // By the user's own copy to the one it started as administrator.
         std::optional<std::string> handedOn = std::nullopt;
+        std::string junction = "";
+        // This account's, where %LOCALAPPDATA% has no form in the code page.
+        std::string profile = "C:\\Users\\me", localText = "";
     };
     // A store folder handed on, with the copy in it, taken or ignored.
-    const auto handed = [](const char* what, const std::string& folder, bool taken) {
-        return Case{what, kLocal, kLongFolder, 100,  folder + kInFolder,
-                    101,  taken,  taken,       "C:", folder};
+    const auto handed = [](const char* what, const std::string& folder, bool taken,
+                           const std::string& junction = "") {
+        return Case{what,  kLocal, kLongFolder, 100,     folder + kInFolder, 101, taken,
+                    taken, "C:",   folder,      junction};
     };
     const std::string kBob = "C:\\Users\\bob\\AppData\\Local\\VirtualStore";
     const Case cases[] = {
@@ -66,12 +70,23 @@ TEST(UserCopies, TheNewerFileIsReadAndShownAndEveryCopyCleared) {
          "C:", "C:\\Data\\bob\\Local\\VirtualStore"},
         // 8F 5C: a character whose second byte alone reads as a backslash
         handed("handed on, Japanese name", "C:\\Users\\\x8F\\\\AppData\\Local\\VirtualStore", true),
+        handed("handed on, All Users", "C:\\Users\\All Users\\AppData\\Local\\VirtualStore", false),
+        handed("handed on, Public", "C:\\Users\\PUBLIC\\AppData\\Local\\VirtualStore", false),
+        handed("handed on, Default", "C:\\Users\\default\\AppData\\Local\\VirtualStore", false),
+        handed("handed on, Default User", "C:\\Users\\Default User\\AppData\\Local\\VirtualStore",
+               false),
+        handed("handed on, through a junction", kBob, false, "C:\\Users\\bob\\AppData"),
+        {"handed on, LOCALAPPDATA outside the code page", std::nullopt, kLongFolder, 100,
+         kBob + kInFolder, 101, true, true, "C:", kBob, "", "C:\\Users\\?ukasz",
+         "C:\\Users\\?ukasz\\AppData\\Local"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FakeVirtualStore files;
         files.appData = c.localAppData;
-        files.profile = "C:\\Users\\me";
+        files.appDataText = c.localText;
+        files.profile = c.profile;
+        files.reparsePoints = {c.junction};
         files.drive = c.drive;
         files.folder = c.folder;
         files.longForms["C:\\PROGRA~2\\SOLANT~1"] = kLongFolder;
