@@ -98,6 +98,18 @@ bool isProfileStore(const std::string& handedOn, VirtualStoreFiles& files,
            !isSharedFolder(name);
 }
 
+// The registry may name the folder in short names; the store uses the long ones.
+std::string installationFolder(VirtualStoreFiles& files) {
+    return files.longPathOf(files.currentFolder());
+}
+
+// Where the store keeps the copies of the folder's files: the folder's path
+// without its drive. A folder's full path ends in a backslash only at the root
+// ("C:\"); a last byte of 5C elsewhere may be the second byte of a character.
+std::string copiesFolder(const std::string& store, const std::string& folder) {
+    return folder.size() > 3 ? store + folder.substr(2) : store;
+}
+
 // Whether a folder on the path below the drive's root is a reparse point: a
 // user may make a junction in a store that leads a copy running as
 // administrator to other files.
@@ -114,8 +126,10 @@ bool leadsElsewhere(VirtualStoreFiles& files, const std::string& path, const Cod
 
 std::optional<std::string> userStoreFolder(VirtualStoreFiles& files, const CodePages& codePages,
                                            const std::optional<std::string>& handedOn) {
+    // No junction on the way to the copies either: the store's own folders and
+    // those below it down to the copies' folder.
     if (handedOn && isProfileStore(*handedOn, files, codePages) &&
-        !leadsElsewhere(files, *handedOn, codePages))
+        !leadsElsewhere(files, copiesFolder(*handedOn, installationFolder(files)), codePages))
         return handedOn;
     const std::optional<std::string> localAppData = files.localAppData();
     if (!localAppData || localAppData->empty()) return std::nullopt;
@@ -126,15 +140,9 @@ std::optional<UserCopy> userCopyOf(VirtualStoreFiles& files,
                                    const std::optional<std::string>& store,
                                    const std::string& name) {
     if (!store) return std::nullopt;
-    // The registry may name the folder in short names; the store uses the long ones.
-    const std::string folder = files.longPathOf(files.currentFolder());
+    const std::string folder = installationFolder(files);
     if (!onDrive(folder, files.systemDrive())) return std::nullopt;
-    // A folder's full path ends in a backslash only at the root ("C:\"); a
-    // last byte of 5C elsewhere may be the second byte of a character.
-    std::string path = *store;
-    if (folder.size() > 3) path.append(folder, 2, std::string::npos);
-    path += '\\';
-    path += name;
+    const std::string path = copiesFolder(*store, folder) + '\\' + name;
     const std::optional<FileTime> written = files.lastWriteTime(path);
     if (!written) return std::nullopt;
     return UserCopy{path, *written};

@@ -76,6 +76,7 @@ TEST(UserCopies, TheNewerFileIsReadAndShownAndEveryCopyCleared) {
         handed("handed on, Default User", "C:\\Users\\Default User\\AppData\\Local\\VirtualStore",
                false),
         handed("handed on, through a junction", kBob, false, "C:\\Users\\bob\\AppData"),
+        handed("handed on, a junction below it", kBob, false, kBob + "\\Program Files (x86)"),
         {"handed on, LOCALAPPDATA outside the code page", std::nullopt, kLongFolder, 100,
          kBob + kInFolder, 101, true, true, "C:", kBob, "", "C:\\Users\\?ukasz",
          "C:\\Users\\?ukasz\\AppData\\Local"},
