@@ -1,6 +1,7 @@
 // "Generate script" and "Generate and run": the same preparation, then a
 // success message or the start of the script.
 #include "common/FormatDecimal.h"
+#include "common/NameInMessage.h"
 #include "dialog/ScriptGenDialog.h"
 #include "resource.h"
 #include "script/BenchmarkScript.h"
@@ -25,30 +26,35 @@ int coveredCategories(const BenchmarkSettings& settings) {
     return covered;
 }
 
+static_assert(kCommandComLineLimit == 127, "the question below spells the number out");
+
 // Neither the code pages nor COMMAND.COM carry every name as typed: the user
 // sees what the demo will get instead before anything is written.
 bool userDeclinesChangedName(const BenchmarkSettings& settings,
                              const std::optional<std::u16string>& typed, const ScriptReader& reader,
                              MessageBoxes& boxes) {
+    const CodePages& codePages = reader.codePages;
     const DemoLineName name = demoLineName(settings, reader);
-    const bool converted = codePagesChangeName(typed, settings.projectName, reader.codePages);
+    const bool converted = codePagesChangeName(typed, settings.projectName, codePages);
     if (!converted && !name.redirectionsBlanked && !name.cut) return false;
     std::string question;
     if (converted)
         question +=
-            "Windows passes the project name to the demo in its\n"
-            "code pages, which lack some of its characters:\n"
-            "the demo gets others in their place.\n";
+            "Windows passes the project name to the demo in its code pages, which lack some of "
+            "its characters: the demo gets others in their place.\n";
     if (name.redirectionsBlanked)
         question +=
-            "Windows 95, 98 and ME cannot pass | < > to the demo:\n"
-            "the script writes them as blanks.\n";
-    if (name.cut)
-        question += "Windows 95, 98 and ME read at most " + formatDecimal(kCommandComLineLimit) +
-                    " characters\nof a script line: the script keeps the first\n" +
-                    formatDecimal(name.keptCharacters) + " characters of the project name.\n";
-    question += "The demo will get the project name\n'" +
-                reader.codePages.consoleToWindows(name.received) + "'\nProceed?";
+            "Windows 95, 98 and ME cannot pass | < > to the demo: the script writes them as "
+            "blanks.\n";
+    if (name.cut) {
+        question +=
+            "Windows 95, 98 and ME read at most 127 characters of a script line: the "
+            "script keeps the first ";
+        question += formatDecimal(name.keptCharacters);
+        question += " characters of the project name.\n";
+    }
+    question += textWithName("The demo will get the project name\n'",
+                             codePages.consoleToWindows(name.received), "'\nProceed?", codePages);
     return boxes.tell(question, msg::kQuestion) == msg::kNo;
 }
 

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "common/NameInMessage.h"
 #include "common/TextFile.h"
 #include "script/BenchmarkScript.h"
 #include "script/ScriptFileName.h"
@@ -25,9 +26,10 @@ bool endsWithBatExtension(const std::string& name) {
     return true;
 }
 
-bool userDeclinesOverwrite(const std::string& scriptName, MessageBoxes& boxes) {
-    const std::string question =
-        "Warning: '" + scriptName + "'\nfile already exists.\nOverwrite existing file?";
+bool userDeclinesOverwrite(const std::string& scriptName, MessageBoxes& boxes,
+                           const CodePages& codePages) {
+    const std::string question = textWithName(
+        "Warning: '", scriptName, "'\nfile already exists.\nOverwrite existing file?", codePages);
     return boxes.tell(question, msg::kQuestion) == msg::kNo;
 }
 
@@ -38,7 +40,8 @@ bool writeScriptFile(const std::string& scriptName, const BenchmarkSettings& set
         reporter.tellRefused(kCouldNotWrite, refusal);
         return false;
     }
-    if (canOpenForReading(scriptName) && userDeclinesOverwrite(scriptName, reporter.boxes()))
+    if (canOpenForReading(scriptName) &&
+        userDeclinesOverwrite(scriptName, reporter.boxes(), reader.codePages))
         return false;
     TextWriter file(scriptName);
     if (!file.isOpen()) {

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "common/NameInMessage.h"
+
 namespace {
 constexpr char kForbidden[] = "?*<>|\"";
 
@@ -66,14 +68,14 @@ bool isDeviceName(const std::string& base, const CodePages& codePages) {
 
 std::string scriptNameRefusal(const std::string& name, const CodePages& codePages) {
     if (holdsForbiddenCharacter(name, codePages))
-        return "The name '" + name +
-               "' is not allowed: a file name on\n"
-               "Windows cannot hold ? * < > | \" or control characters,\n"
-               "nor a : other than after a drive letter.";
+        return textWithName("The name '", name,
+                            "' is not allowed: a file name on Windows cannot hold ? * < > | \" or "
+                            "control characters, nor a : other than after a drive letter.",
+                            codePages);
     const std::string base = baseName(name, codePages);
     if (isDeviceName(base, codePages))
-        return "The name '" + name + "' is not allowed: " + base +
-               " names a device\non Windows, whatever its extension (so do CON, PRN,\n"
-               "AUX, NUL, COM1 to COM9 and LPT1 to LPT9).";
+        return textWithName("The name '", name, "' is not allowed: ", codePages) + base +
+               " names a device on Windows, whatever its extension (so do CON, PRN, AUX, NUL, "
+               "COM1 to COM9 and LPT1 to LPT9).";
     return {};
 }

@@ -371,8 +371,8 @@ void scriptInMissingDirectory(const CaseContext& context) {
     const MainDialog& dialog = session.dialog();
     dialog.setText(IDC_SCRIPT_NAME, "no-such-folder\\run.bat");
     const std::string told = expected::failedWrite(
-        expected::kCannotWriteScript,
-        session.file("no-such-folder\\run.bat") + "\n" + systemText(ERROR_PATH_NOT_FOUND));
+        expected::kCannotWriteScript, expected::shownName(session.file("no-such-folder\\run.bat")) +
+                                          "\n" + systemText(ERROR_PATH_NOT_FOUND));
     dialog.click(IDC_GENERATE_SCRIPT);
     expectBoxAndAnswer(dialog, told, kStopStyle, IDOK);
     expectNoBox(session.program(), "after the write failure");

@@ -28,6 +28,9 @@ inline constexpr char kCannotWriteScript[] = "Couldn't write to file.";
 inline constexpr char kClearQuestion[] = "All data in results\npage will be erased.\nProceed?";
 inline constexpr char kResultsCleared[] = "Results page cleared.";
 inline constexpr char kCannotWritePage[] = "Can't open HTML file for writing.";
+// A name as a message quotes it: longer than 64 bytes, its first and last
+// characters (of that many bytes each) and how many are left out between.
+std::string shownName(const std::string& name, std::size_t characterBytes = 1);
 std::string overwriteQuestion(const std::string& scriptName);
 
 // A failed write: the first line as ever, a blank line, then why.

@@ -198,13 +198,13 @@ TEST(GenerateScript, WindowsLineDecidesTheQuestionAndTheStart) {
     constexpr auto kCmd = BatchInterpreter::kCmd;
     constexpr auto k9x = BatchInterpreter::kCommandCom;
     const std::string redirections =
-        "Windows 95, 98 and ME cannot pass | < > to the demo:\nthe script writes them as blanks.\n";
+        "Windows 95, 98 and ME cannot pass | < > to the demo: the script writes them as blanks.\n";
     const std::string cutTo25 =
-        "Windows 95, 98 and ME read at most 127 characters\nof a script line: the script keeps "
-        "the first\n25 characters of the project name.\n";
+        "Windows 95, 98 and ME read at most 127 characters of a script line: the script keeps "
+        "the first 25 characters of the project name.\n";
     const std::string converted =
-        "Windows passes the project name to the demo in its\ncode pages, which lack some of its "
-        "characters:\nthe demo gets others in their place.\n";
+        "Windows passes the project name to the demo in its code pages, which lack some of its "
+        "characters: the demo gets others in their place.\n";
     const auto willGet = [](const std::string& name) {
         return "The demo will get the project name\n'" + name + "'\nProceed?";
     };
