@@ -31,6 +31,12 @@ class CodePages {
     virtual bool isWindowsUtf8() const { return false; }
     virtual bool isConsoleLeadByte(char c) const = 0;
 
+    // Whether Unicode text comes back other than it went through the Windows
+    // code page: a best fit or a default character stands for some of it.
+    bool windowsChanges(const std::u16string& unicodeText) const {
+        return windowsToUnicode(unicodeToWindows(unicodeText)) != unicodeText;
+    }
+
     // How many bytes the Windows character at `at` takes: a lead byte and the
     // byte after it, or in UTF-8 a byte and the continuation bytes after it.
     // A lead byte that ends the text stands alone and counts as one.
@@ -56,5 +62,12 @@ class CodePages {
             end += length;
         }
         return windowsText.substr(0, end);
+    }
+
+    std::size_t windowsCharacterCount(const std::string& windowsText) const {
+        std::size_t count = 0;
+        for (std::size_t at = 0; at < windowsText.size(); ++count)
+            at += windowsCharacterLength(windowsText, at);
+        return count;
     }
 };

@@ -34,8 +34,8 @@ bool userDeclinesOverwrite(const std::string& scriptName, MessageBoxes& boxes,
 }
 
 bool writeScriptFile(const std::string& scriptName, const BenchmarkSettings& settings,
-                     WriteReporter& reporter, const ScriptReader& reader) {
-    const std::string refusal = scriptNameRefusal(scriptName, reader.codePages);
+                     WriteReporter& reporter, const ScriptReader& reader, bool changedByCodePage) {
+    const std::string refusal = scriptNameRefusal(scriptName, reader.codePages, changedByCodePage);
     if (!refusal.empty()) {
         reporter.tellRefused(kCouldNotWrite, refusal);
         return false;
@@ -64,10 +64,11 @@ void applyBatExtensionRule(std::string& scriptName) {
 }
 
 bool writeBenchmarkScript(BenchmarkSettings& settings, WriteReporter& reporter,
-                          const ScriptReader& reader) {
+                          const ScriptReader& reader, bool nameChangedByCodePage) {
     applyBatExtensionRule(settings.scriptName);
     const std::string scriptName = settings.scriptName;
-    const bool written = writeScriptFile(scriptName, settings, reporter, reader);
+    const bool written =
+        writeScriptFile(scriptName, settings, reporter, reader, nameChangedByCodePage);
     // A message box takes the focus, and the name box's focus loss then stores
     // the name as typed, without ".bat": the record keeps the name asked about
     // and written, which is the one "Generate and run" starts.

@@ -66,7 +66,14 @@ bool isDeviceName(const std::string& base, const CodePages& codePages) {
 }
 }  // namespace
 
-std::string scriptNameRefusal(const std::string& name, const CodePages& codePages) {
+std::string scriptNameRefusal(const std::string& name, const CodePages& codePages,
+                              bool changedByCodePage) {
+    // First, since a "?" or a "\" of the name may be the code page's and not the user's.
+    if (changedByCodePage)
+        return textWithName(
+            "The script name holds characters that the Windows code page lacks: Windows would "
+            "write the script as\n'",
+            name, "'\nChoose a name without them.", codePages);
     if (holdsForbiddenCharacter(name, codePages))
         return textWithName("The name '", name,
                             "' is not allowed: a file name on Windows cannot hold ? * < > | \" or "

@@ -61,6 +61,12 @@ std::string deviceNameReason(const std::string& scriptName, const std::string& d
            "COM1 to COM9 and LPT1 to LPT9).";
 }
 
+std::string codePageRefusal(const std::string& written) {
+    return "The script name holds characters that the Windows code page lacks: Windows would "
+           "write the script as\n'" +
+           shownName(written) + "'\nChoose a name without them.";
+}
+
 std::string commandComQuestion(bool blanksForRedirections, int keptCharacters,
                                const std::string& demoGets) {
     std::string text;
@@ -74,6 +80,12 @@ std::string commandComQuestion(bool blanksForRedirections, int keptCharacters,
             "keeps the first " +
             std::to_string(keptCharacters) + " characters of the project name.\n";
     return text + "The demo will get the project name\n'" + demoGets + "'\nProceed?";
+}
+
+std::string lengthQuestion(int keptCharacters, const std::string& demoGets) {
+    return "The demo takes at most 999 bytes of a project name: the script keeps its first " +
+           std::to_string(keptCharacters) + " characters.\nThe demo will get the project name\n'" +
+           demoGets + "'\nProceed?";
 }
 
 std::string codePagesQuestion(const std::string& demoGets) {

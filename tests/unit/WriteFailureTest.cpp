@@ -204,6 +204,7 @@ TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
         std::string typed;
         std::string refusal;  // empty: the script is written
         CodePage codePage = k1252;
+        std::u16string unicode = u"";  // typed in the NT line's box, read as `typed`
     };
     const std::string longName = std::string(100, 'n') + "?";
     const Row rows[] = {
@@ -232,6 +233,11 @@ TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
         {"\x83|", "The name '\x83|.bat" + characters},  // the same bytes, but in code page 1252
         {longName, "The name '" + longName.substr(0, 30) + "\n...(45 characters left out)...\n" +
                        longName.substr(75) + ".bat" + characters},
+        // Full-width ..\ becomes ..\ by best fit, ? in the fake: either way not the name typed.
+        {"???fwup",
+         "The script name holds characters that the Windows code page lacks: Windows would "
+         "write the script as\n'???fwup.bat'\nChoose a name without them.",
+         k1252, u"\uff0e\uff0e\uff3cfwup"},
     };
 #ifdef _WIN32
     // On Windows these names are the devices themselves, and Wine's file
@@ -254,7 +260,11 @@ TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
             std::filesystem::create_directories((h.installation.path() / file).parent_path());
             h.installation.write(file, "old");
         }
-        h.window.type(IDC_SCRIPT_NAME, row.typed);
+        if (row.unicode.empty()) {
+            h.window.type(IDC_SCRIPT_NAME, row.typed);
+        } else {
+            h.window.type(IDC_SCRIPT_NAME, row.unicode, h.codePages);
+        }
         h.window.click(IDC_GENERATE_SCRIPT);
         ASSERT_EQ(h.window.messages.size(), 1u);
         if (row.refusal.empty()) {
