@@ -1,23 +1,27 @@
 #include "app/AdministratorOffer.h"
 
+#include "common/NameInMessage.h"
+
 namespace {
-std::string offerQuestion(const WriteFailure& refused, bool userAccountControl) {
-    return std::string(refused.inProgramFiles ? "Only administrators may change the folder\n"
-                                              : "Your account may not change the folder\n") +
-           refused.folder +
-           "\nwhere the demo is installed, so the script generator\n"
-           "cannot write its scripts or the results page there.\n\n"
-           "Start the script generator again as administrator?\n" +
-           (userAccountControl ? "Yes: Windows asks for your consent or an administrator's\n"
-                                 "password, then the script generator starts again\n"
-                                 "with administrator rights. No: it goes on without."
-                               : "Yes: Windows asks for an administrator's account and\n"
-                                 "password, then the script generator starts again\n"
-                                 "as that account. No: it goes on without.");
+std::string offerQuestion(const WriteFailure& refused, bool userAccountControl,
+                          const CodePages& codePages) {
+    return textWithName(refused.inProgramFiles ? "Only administrators may change the folder\n"
+                                               : "Your account may not change the folder\n",
+                        refused.folder,
+                        "\nwhere the demo is installed, so the script generator cannot write its "
+                        "scripts or the results page there.\n\n"
+                        "Start the script generator again as administrator?\n",
+                        codePages) +
+           (userAccountControl ? "Yes: Windows asks for your consent or an administrator's "
+                                 "password, then the script generator starts again with "
+                                 "administrator rights.\nNo: it goes on without."
+                               : "Yes: Windows asks for an administrator's account and "
+                                 "password, then the script generator starts again as that "
+                                 "account.\nNo: it goes on without.");
 }
 
 std::string restartFailure(const std::string& systemText) {
-    return "The script generator could not start again as\nadministrator:\n" + systemText +
+    return "The script generator could not start again as administrator:\n" + systemText +
            "\n\nIt goes on without administrator rights.";
 }
 
@@ -53,7 +57,8 @@ std::optional<std::string> storeFolderHandedOn(const std::string& commandLine) {
 }
 
 bool startedAgainAsAdministrator(DialogWindow& window, WriteFailures& failures,
-                                 AdministratorRights& rights, bool startedByOffer,
+                                 AdministratorRights& rights, const CodePages& codePages,
+                                 bool startedByOffer,
                                  const std::optional<std::string>& storeFolder) {
     // Windows 95, 98 and ME let everyone write everywhere: nothing to learn.
     if (!rights.hasFilePermissions()) return false;
@@ -61,8 +66,8 @@ bool startedAgainAsAdministrator(DialogWindow& window, WriteFailures& failures,
     if (!refused || refused->fault != WriteFault::kAccessDenied) return false;
     if (startedByOffer || !rights.canStartAsAdministrator() || rights.isAdministrator())
         return false;
-    if (window.tell(offerQuestion(*refused, rights.hasUserAccountControl()), msg::kQuestion) !=
-        msg::kYes)
+    if (window.tell(offerQuestion(*refused, rights.hasUserAccountControl(), codePages),
+                    msg::kQuestion) != msg::kYes)
         return false;
     std::string arguments = kStartedAsAdministratorMarker;
     if (storeFolder) arguments += " \"" + *storeFolder + "\"";

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/CodePages.h"
 #include "platform/DialogWindow.h"
 #include "platform/Ports.h"
 
@@ -24,5 +25,6 @@ std::optional<std::string> storeFolderHandedOn(const std::string& commandLine);
 // handed the user's store folder when there is one: this one then ends without
 // showing the dialog.
 bool startedAgainAsAdministrator(DialogWindow& window, WriteFailures& failures,
-                                 AdministratorRights& rights, bool startedByOffer,
+                                 AdministratorRights& rights, const CodePages& codePages,
+                                 bool startedByOffer,
                                  const std::optional<std::string>& storeFolder);

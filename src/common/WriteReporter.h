@@ -4,17 +4,20 @@
 #include <string>
 
 #include "common/MessageBoxes.h"
+#include "platform/CodePages.h"
 #include "platform/Ports.h"
 
 // The words below a failed write's first line: what went wrong, where, and
 // what the user can do. Starting as administrator is offered only where it
-// would help.
-std::string writeFailureReason(const WriteFailure& failure, bool administratorWouldHelp);
+// would help. A long path is shortened.
+std::string writeFailureReason(const WriteFailure& failure, bool administratorWouldHelp,
+                               const CodePages& codePages);
 
 class WriteReporter {
    public:
-    WriteReporter(MessageBoxes& boxes, WriteFailures& failures, AdministratorRights& rights)
-        : boxes_(boxes), failures_(failures), rights_(rights) {}
+    WriteReporter(MessageBoxes& boxes, WriteFailures& failures, AdministratorRights& rights,
+                  const CodePages& codePages)
+        : boxes_(boxes), failures_(failures), rights_(rights), codePages_(codePages) {}
 
     // For the questions a writer asks on the way.
     MessageBoxes& boxes() { return boxes_; }
@@ -30,4 +33,5 @@ class WriteReporter {
     MessageBoxes& boxes_;
     WriteFailures& failures_;
     AdministratorRights& rights_;
+    const CodePages& codePages_;
 };

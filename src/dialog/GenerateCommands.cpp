@@ -1,6 +1,7 @@
 // "Generate script" and "Generate and run": the same preparation, then a
 // success message or the start of the script.
 #include "common/FormatDecimal.h"
+#include "common/NameInMessage.h"
 #include "dialog/ScriptGenDialog.h"
 #include "resource.h"
 #include "script/BenchmarkScript.h"
@@ -25,30 +26,45 @@ int coveredCategories(const BenchmarkSettings& settings) {
     return covered;
 }
 
-// Neither the code pages nor COMMAND.COM carry every name as typed: the user
-// sees what the demo will get instead before anything is written.
+static_assert(BenchmarkSettings::kMaxProjectNameLength == 999 && kCommandComLineLimit == 127,
+              "the question below spells both numbers out");
+
+// Neither the code pages nor COMMAND.COM carry every name as typed, and the
+// box may hold more than the demo takes: the user sees what the demo will get
+// instead before anything is written.
 bool userDeclinesChangedName(const BenchmarkSettings& settings,
-                             const std::optional<std::u16string>& typed, const ScriptReader& reader,
-                             MessageBoxes& boxes) {
+                             const std::optional<std::u16string>& typed, bool boxTextCut,
+                             const ScriptReader& reader, MessageBoxes& boxes) {
+    const CodePages& codePages = reader.codePages;
     const DemoLineName name = demoLineName(settings, reader);
-    const bool converted = codePagesChangeName(typed, settings.projectName, reader.codePages);
-    if (!converted && !name.redirectionsBlanked && !name.cut) return false;
+    const bool converted = codePagesChangeName(typed, settings.projectName, codePages);
+    // COMMAND.COM's cut, when there is one, is the one that counts.
+    boxTextCut = boxTextCut && !name.cut;
+    if (!converted && !name.redirectionsBlanked && !name.cut && !boxTextCut) return false;
     std::string question;
     if (converted)
         question +=
-            "Windows passes the project name to the demo in its\n"
-            "code pages, which lack some of its characters:\n"
-            "the demo gets others in their place.\n";
+            "Windows passes the project name to the demo in its code pages, which lack some of "
+            "its characters: the demo gets others in their place.\n";
+    if (boxTextCut) {
+        question +=
+            "The demo takes at most 999 bytes of a project name: the script keeps its first ";
+        question += formatDecimal(codePages.windowsCharacterCount(settings.projectName));
+        question += " characters.\n";
+    }
     if (name.redirectionsBlanked)
         question +=
-            "Windows 95, 98 and ME cannot pass | < > to the demo:\n"
-            "the script writes them as blanks.\n";
-    if (name.cut)
-        question += "Windows 95, 98 and ME read at most " + formatDecimal(kCommandComLineLimit) +
-                    " characters\nof a script line: the script keeps the first\n" +
-                    formatDecimal(name.keptCharacters) + " characters of the project name.\n";
-    question += "The demo will get the project name\n'" +
-                reader.codePages.consoleToWindows(name.received) + "'\nProceed?";
+            "Windows 95, 98 and ME cannot pass | < > to the demo: the script writes them as "
+            "blanks.\n";
+    if (name.cut) {
+        question +=
+            "Windows 95, 98 and ME read at most 127 characters of a script line: the "
+            "script keeps the first ";
+        question += formatDecimal(name.keptCharacters);
+        question += " characters of the project name.\n";
+    }
+    question += textWithName("The demo will get the project name\n'",
+                             codePages.consoleToWindows(name.received), "'\nProceed?", codePages);
     return boxes.tell(question, msg::kQuestion) == msg::kNo;
 }
 
@@ -58,10 +74,13 @@ bool ScriptGenDialog::prepareBenchmarkScript(BatchInterpreter interpreter) {
     // Enter in a name box leaves its focus there: take both names as shown.
     // Only the name boxes are read; a full save would copy the hidden edits'
     // old texts back into their members.
-    takeProjectName(window_->itemText(IDC_PROJECT_NAME));
+    const std::string projectBoxText = window_->itemText(IDC_PROJECT_NAME);
+    takeProjectName(projectBoxText);
+    const bool projectNameCut = settings_.projectName.size() < projectBoxText.size();
     const std::optional<std::u16string> typedName = window_->unicodeItemText(IDC_PROJECT_NAME);
     scriptNameText_ = window_->itemText(IDC_SCRIPT_NAME);
     settings_.scriptName = scriptNameText_;
+    const std::optional<std::u16string> typedScript = window_->unicodeItemText(IDC_SCRIPT_NAME);
 
     if (!anySceneSelected(settings_)) {
         window_->tell("Please select at least\none test to run.", msg::kStop);
@@ -74,9 +93,11 @@ bool ScriptGenDialog::prepareBenchmarkScript(BatchInterpreter interpreter) {
         return false;
     gatherSelectedResolutions();
     const ScriptReader reader{interpreter, services_.codePages};
-    if (userDeclinesChangedName(settings_, typedName, reader, *window_)) return false;
+    if (userDeclinesChangedName(settings_, typedName, projectNameCut, reader, *window_))
+        return false;
     WriteReporter reporter = writeReporter();
-    return writeBenchmarkScript(settings_, reporter, reader);
+    return writeBenchmarkScript(settings_, reporter, reader,
+                                typedScript && services_.codePages.windowsChanges(*typedScript));
 }
 
 void ScriptGenDialog::generateScript() {

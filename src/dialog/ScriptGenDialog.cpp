@@ -132,12 +132,12 @@ bool ScriptGenDialog::onInitDialog(DialogWindow& window) {
 
 bool ScriptGenDialog::startedAgainAsAdministrator() {
     return ::startedAgainAsAdministrator(*window_, services_.writeFailures,
-                                         services_.administratorRights,
+                                         services_.administratorRights, services_.codePages,
                                          services_.startedByAdministratorOffer, userStore_);
 }
 
 WriteReporter ScriptGenDialog::writeReporter() {
-    return {*window_, services_.writeFailures, services_.administratorRights};
+    return {*window_, services_.writeFailures, services_.administratorRights, services_.codePages};
 }
 
 void ScriptGenDialog::addAboutToSystemMenu() {

@@ -25,22 +25,49 @@ class CodePages {
     virtual std::u16string windowsToUnicode(const std::string& windowsText) const = 0;
 
     virtual bool isWindowsLeadByte(char c) const = 0;
-    // The Unicode character that a byte standing alone is in the Windows code
-    // page (0xB9 is ¹ in 1252, № in 1251, a katakana in 932); 0 for none.
-    virtual unsigned windowsCharacter(char c) const = 0;
+    // The Windows code page is UTF-8 (65001, "Use Unicode UTF-8 for worldwide
+    // language support"), whose characters take up to four bytes although
+    // GetCPInfo gives it no lead bytes.
+    virtual bool isWindowsUtf8() const { return false; }
     virtual bool isConsoleLeadByte(char c) const = 0;
 
+    // Whether Unicode text comes back other than it went through the Windows
+    // code page: a best fit or a default character stands for some of it.
+    bool windowsChanges(const std::u16string& unicodeText) const {
+        return windowsToUnicode(unicodeToWindows(unicodeText)) != unicodeText;
+    }
+
+    // How many bytes the Windows character at `at` takes: a lead byte and the
+    // byte after it, or in UTF-8 a byte and the continuation bytes after it.
+    // A lead byte that ends the text stands alone and counts as one.
+    std::size_t windowsCharacterLength(const std::string& windowsText, std::size_t at) const {
+        std::size_t end = at + 1;
+        if (isWindowsUtf8()) {
+            while (end < windowsText.size() &&
+                   (static_cast<unsigned char>(windowsText[end]) & 0xC0u) == 0x80u)
+                ++end;
+        } else if (isWindowsLeadByte(windowsText[at]) && end < windowsText.size()) {
+            ++end;
+        }
+        return end - at;
+    }
+
     // The longest start of the Windows text that fits in maxBytes without
-    // splitting a character: a two-byte character that does not fit whole is
-    // left out. A lead byte that ends the text stands alone and counts as one.
+    // splitting a character: a character that does not fit whole is left out.
     std::string windowsTextWithin(const std::string& windowsText, std::size_t maxBytes) const {
         std::size_t end = 0;
         while (end < windowsText.size()) {
-            const bool pair = isWindowsLeadByte(windowsText[end]) && end + 1 < windowsText.size();
-            const std::size_t length = pair ? 2 : 1;
+            const std::size_t length = windowsCharacterLength(windowsText, end);
             if (end + length > maxBytes) break;
             end += length;
         }
         return windowsText.substr(0, end);
+    }
+
+    std::size_t windowsCharacterCount(const std::string& windowsText) const {
+        std::size_t count = 0;
+        for (std::size_t at = 0; at < windowsText.size(); ++count)
+            at += windowsCharacterLength(windowsText, at);
+        return count;
     }
 };

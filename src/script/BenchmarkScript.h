@@ -35,8 +35,9 @@ void writeBenchmarkScriptText(TextWriter& file, const BenchmarkSettings& setting
                               const ScriptReader& reader);
 
 // Applies the ".bat" rule to settings.scriptName, refuses a name that is no
-// file name on Windows, asks before overwriting an existing file and writes
-// the script. False when the user declined or the file could not be written;
-// the user has been told why by then, and a partly written file has been removed.
+// file name on Windows or not the name typed (nameChangedByCodePage), asks
+// before overwriting an existing file and writes the script. False when the
+// user declined or the file could not be written; the user has been told why
+// by then, and a partly written file has been removed.
 bool writeBenchmarkScript(BenchmarkSettings& settings, WriteReporter& reporter,
-                          const ScriptReader& reader);
+                          const ScriptReader& reader, bool nameChangedByCodePage = false);

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "common/NameInMessage.h"
 #include "common/TextFile.h"
 #include "script/BenchmarkScript.h"
 #include "script/ScriptFileName.h"
@@ -25,20 +26,22 @@ bool endsWithBatExtension(const std::string& name) {
     return true;
 }
 
-bool userDeclinesOverwrite(const std::string& scriptName, MessageBoxes& boxes) {
-    const std::string question =
-        "Warning: '" + scriptName + "'\nfile already exists.\nOverwrite existing file?";
+bool userDeclinesOverwrite(const std::string& scriptName, MessageBoxes& boxes,
+                           const CodePages& codePages) {
+    const std::string question = textWithName(
+        "Warning: '", scriptName, "'\nfile already exists.\nOverwrite existing file?", codePages);
     return boxes.tell(question, msg::kQuestion) == msg::kNo;
 }
 
 bool writeScriptFile(const std::string& scriptName, const BenchmarkSettings& settings,
-                     WriteReporter& reporter, const ScriptReader& reader) {
-    const std::string refusal = scriptNameRefusal(scriptName, reader.codePages);
+                     WriteReporter& reporter, const ScriptReader& reader, bool changedByCodePage) {
+    const std::string refusal = scriptNameRefusal(scriptName, reader.codePages, changedByCodePage);
     if (!refusal.empty()) {
         reporter.tellRefused(kCouldNotWrite, refusal);
         return false;
     }
-    if (canOpenForReading(scriptName) && userDeclinesOverwrite(scriptName, reporter.boxes()))
+    if (canOpenForReading(scriptName) &&
+        userDeclinesOverwrite(scriptName, reporter.boxes(), reader.codePages))
         return false;
     TextWriter file(scriptName);
     if (!file.isOpen()) {
@@ -61,10 +64,11 @@ void applyBatExtensionRule(std::string& scriptName) {
 }
 
 bool writeBenchmarkScript(BenchmarkSettings& settings, WriteReporter& reporter,
-                          const ScriptReader& reader) {
+                          const ScriptReader& reader, bool nameChangedByCodePage) {
     applyBatExtensionRule(settings.scriptName);
     const std::string scriptName = settings.scriptName;
-    const bool written = writeScriptFile(scriptName, settings, reporter, reader);
+    const bool written =
+        writeScriptFile(scriptName, settings, reporter, reader, nameChangedByCodePage);
     // A message box takes the focus, and the name box's focus loss then stores
     // the name as typed, without ".bat": the record keeps the name asked about
     // and written, which is the one "Generate and run" starts.

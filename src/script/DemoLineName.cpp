@@ -52,7 +52,6 @@ DemoLineName nameOnDemoLine(const std::string& windowsName, const ScriptReader& 
 
 bool codePagesChangeName(const std::optional<std::u16string>& typed, const std::string& windowsName,
                          const CodePages& codePages) {
-    if (typed && codePages.windowsToUnicode(codePages.unicodeToWindows(*typed)) != *typed)
-        return true;
+    if (typed && codePages.windowsChanges(*typed)) return true;
     return codePages.consoleToWindows(codePages.windowsToConsole(windowsName)) != windowsName;
 }

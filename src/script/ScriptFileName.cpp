@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "common/NameInMessage.h"
+
 namespace {
 constexpr char kForbidden[] = "?*<>|\"";
 
@@ -51,32 +53,36 @@ std::string baseName(const std::string& name, const CodePages& codePages) {
     return base;
 }
 
-// Windows counts the superscript digits among the digits of COM and LPT.
-bool isDeviceDigit(char c, const CodePages& codePages) {
-    if (c >= '1' && c <= '9') return true;
-    const unsigned character = codePages.windowsCharacter(c);
-    return character == 0xB9 || character == 0xB2 || character == 0xB3;  // ¹ ² ³
-}
-
+// Windows reads the name in Unicode, and counts the superscript digits ¹ ² ³
+// among the digits of COM and LPT.
 bool isDeviceName(const std::string& base, const CodePages& codePages) {
     // CLOCK$ is the clock of Windows 95 to ME: a script written to it sets the time.
     for (const char* device : {"CON", "PRN", "AUX", "NUL", "CLOCK$"})
         if (base == device) return true;
-    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
-           !codePages.isWindowsLeadByte(base[3]) && isDeviceDigit(base[3], codePages);
+    if (base.compare(0, 3, "COM") != 0 && base.compare(0, 3, "LPT") != 0) return false;
+    const std::u16string digit = codePages.windowsToUnicode(base.substr(3));
+    return digit.size() == 1 && ((digit[0] >= u'1' && digit[0] <= u'9') || digit[0] == u'\u00b9' ||
+                                 digit[0] == u'\u00b2' || digit[0] == u'\u00b3');
 }
 }  // namespace
 
-std::string scriptNameRefusal(const std::string& name, const CodePages& codePages) {
+std::string scriptNameRefusal(const std::string& name, const CodePages& codePages,
+                              bool changedByCodePage) {
+    // First, since a "?" or a "\" of the name may be the code page's and not the user's.
+    if (changedByCodePage)
+        return textWithName(
+            "The script name holds characters that the Windows code page lacks: Windows would "
+            "write the script as\n'",
+            name, "'\nChoose a name without them.", codePages);
     if (holdsForbiddenCharacter(name, codePages))
-        return "The name '" + name +
-               "' is not allowed: a file name on\n"
-               "Windows cannot hold ? * < > | \" or control characters,\n"
-               "nor a : other than after a drive letter.";
+        return textWithName("The name '", name,
+                            "' is not allowed: a file name on Windows cannot hold ? * < > | \" or "
+                            "control characters, nor a : other than after a drive letter.",
+                            codePages);
     const std::string base = baseName(name, codePages);
     if (isDeviceName(base, codePages))
-        return "The name '" + name + "' is not allowed: " + base +
-               " names a device\non Windows, whatever its extension (so do CON, PRN,\n"
-               "AUX, NUL, COM1 to COM9 and LPT1 to LPT9).";
+        return textWithName("The name '", name, "' is not allowed: ", codePages) + base +
+               " names a device on Windows, whatever its extension (so do CON, PRN, AUX, NUL, "
+               "COM1 to COM9 and LPT1 to LPT9).";
     return {};
 }

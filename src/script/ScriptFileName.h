@@ -8,5 +8,9 @@
 #include "platform/CodePages.h"
 
 // Why no file can have this name (in the Windows code page), or empty when
-// one can.
-std::string scriptNameRefusal(const std::string& name, const CodePages& codePages);
+// one can. changedByCodePage: the name typed (in the NT line's Unicode box)
+// is not this name, since the Windows code page lacks some of its characters;
+// written, it could land under another name or in another folder
+// ("．．＼run.bat" becomes "..\run.bat").
+std::string scriptNameRefusal(const std::string& name, const CodePages& codePages,
+                              bool changedByCodePage);

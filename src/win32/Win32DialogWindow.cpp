@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstdlib>
+
 #include "win32/AboutDialog.h"
 #include "win32/LateFunctions.h"
 #include "win32/Win32ColorListBox.h"
@@ -25,16 +27,20 @@ std::string Win32DialogWindow::itemText(int id) const {
 }
 
 // The W function is a stub on Windows 95, 98 and ME: looked up, and asked on
-// the NT line only. What lies beyond the project name's 999 bytes is never
-// kept, so as many characters are enough.
+// the NT line only. No file name is longer than the buffer, so a script name
+// the buffer cuts is never written.
 std::optional<std::u16string> Win32DialogWindow::unicodeItemText(int id) const {
     using Text = int(WINAPI*)(HWND, LPWSTR, int);
     const auto text = loadedFunction<Text>("user32.dll", "GetWindowTextW");
     if (!windowsNtLine() || !text) return std::nullopt;
-    wchar_t unicode[1000];
-    const int length = text(GetDlgItem(dialog_, id), unicode, 1000);
-    return std::u16string(reinterpret_cast<const char16_t*>(unicode),
-                          std::size_t(length > 0 ? length : 0));
+    constexpr int kRoom = 32768;
+    auto* unicode = static_cast<wchar_t*>(std::malloc(kRoom * sizeof(wchar_t)));
+    if (!unicode) return std::nullopt;
+    const int length = text(GetDlgItem(dialog_, id), unicode, kRoom);
+    std::u16string read(reinterpret_cast<const char16_t*>(unicode),
+                        std::size_t(length > 0 ? length : 0));
+    std::free(unicode);
+    return read;
 }
 
 void Win32DialogWindow::setCheck(int id, int state) {

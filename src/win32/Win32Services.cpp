@@ -134,9 +134,7 @@ std::u16string Win32CodePages::windowsToUnicode(const std::string& windowsText) 
 
 bool Win32CodePages::isWindowsLeadByte(char c) const { return isLeadByteOf(windows_, c); }
 
-unsigned Win32CodePages::windowsCharacter(char c) const {
-    WCHAR character = 0;
-    return MultiByteToWideChar(CP_ACP, 0, &c, 1, &character, 1) == 1 ? character : 0;
-}
+// UTF-8 is the one Windows code page whose characters take more than two bytes.
+bool Win32CodePages::isWindowsUtf8() const { return windows_.MaxCharSize > 2; }
 
 bool Win32CodePages::isConsoleLeadByte(char c) const { return isLeadByteOf(console_, c); }

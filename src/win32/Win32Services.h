@@ -79,7 +79,7 @@ class Win32CodePages : public CodePages {
     std::string unicodeToWindows(const std::u16string& unicodeText) const override;
     std::u16string windowsToUnicode(const std::string& windowsText) const override;
     bool isWindowsLeadByte(char c) const override;
-    unsigned windowsCharacter(char c) const override;
+    bool isWindowsUtf8() const override;
     bool isConsoleLeadByte(char c) const override;
 
    private:

@@ -47,7 +47,7 @@ void writeLargestScript(benchmark::State& state) {
     ScriptedMessageBoxes boxes;
     FakeWriteFailures failures;
     FakeAdministratorRights rights;
-    WriteReporter reporter{boxes, failures, rights};
+    WriteReporter reporter{boxes, failures, rights, kWestern};
     for (auto _ : state) {
         // From the second round on the file exists, as when the user generates
         // again; the overwrite question is answered Yes.
@@ -70,7 +70,7 @@ std::string largestScriptBytes() {
     ScriptedMessageBoxes boxes;
     FakeWriteFailures failures;
     FakeAdministratorRights rights;
-    WriteReporter reporter{boxes, failures, rights};
+    WriteReporter reporter{boxes, failures, rights, kWestern};
     writeBenchmarkScript(settings, reporter, kCmdOnWesternWindows);
     std::ifstream file(path, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
@@ -100,7 +100,7 @@ void writeResultsPage(benchmark::State& state) {
     ScriptedMessageBoxes boxes;
     FakeWriteFailures failures;
     FakeAdministratorRights rights;
-    WriteReporter reporter{boxes, failures, rights};
+    WriteReporter reporter{boxes, failures, rights, kWestern};
     for (auto _ : state) {
         if (!writeEmptyResultsPage(reporter, path)) state.SkipWithError("page not written");
     }

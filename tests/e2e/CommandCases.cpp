@@ -193,6 +193,9 @@ void accentedProjectNameReachesDemoAsTyped(const CaseContext& context) {
 // Typed in Unicode on Windows 1252 with console 437: what either code page lacks
 // is asked about first; No writes nothing, Yes what the question showed. A
 // name both carry asks nothing (accented_project_name_reaches_demo_as_typed).
+// So is a name longer than the demo takes, quoted short enough for the screen;
+// then a script name that the code page would change (into the folder above)
+// is refused.
 void codePagesAskBeforeChangingTheName(const CaseContext& context) {
     Session session(context);
     const MainDialog& dialog = session.dialog();
@@ -216,6 +219,21 @@ void codePagesAskBeforeChangingTheName(const CaseContext& context) {
         run.projectName = demoGets;
         expectScript(script, run);
     }
+    dialog.setUnicodeText(IDC_PROJECT_NAME, std::wstring(1200, L'x'));
+    dialog.setUnicodeText(IDC_SCRIPT_NAME, L"\uff0e\uff0e\uff3cfwup.bat");  // full-width ..\ .
+    dialog.click(IDC_GENERATE_SCRIPT);
+    RECT box{};
+    GetWindowRect(waitForBox(session.program()).window, &box);
+    expect(box.left >= 0 && box.right <= GetSystemMetrics(SM_CXSCREEN),
+           "the box leaves the screen");
+    expectBoxAndAnswer(dialog,
+                       expected::lengthQuestion(999, expected::shownName(std::string(999, 'x'))),
+                       kQuestionStyle, IDYES);
+    expectBoxAndAnswer(dialog,
+                       expected::failedWrite(expected::kCannotWriteScript,
+                                             expected::codePageRefusal("..\\fwup.bat")),
+                       kStopStyle, IDOK);
+    expect(!fileExists(session.file("..\\fwup.bat")), "a script was written in the folder above");
     session.closeWithCancel();
 }
 
@@ -264,8 +282,8 @@ void doubleByteProjectNameReachesDemoAsTyped(const CaseContext& context) {
 }
 
 // 999 two-byte characters in the name box: the program keeps 999 bytes at the
-// most, and cuts between characters; COMMAND.COM's line keeps less, asked
-// about, and cuts between characters too.
+// most, cut between characters, and asks first; COMMAND.COM's line keeps less,
+// asked about, and cuts between characters too.
 void doubleByteProjectNameCutBetweenCharacters(const CaseContext& context) {
     Session session(context);
     const MainDialog& dialog = session.dialog();
@@ -281,11 +299,12 @@ void doubleByteProjectNameCutBetweenCharacters(const CaseContext& context) {
     const std::size_t kept = context.commandComLine ? (127 - lineWithoutName) / 2 : 499;
     run.projectName = typed.substr(0, 2 * kept);
     dialog.postClick(IDOK);
-    if (context.commandComLine) {
-        const std::string question =
-            expected::commandComQuestion(false, static_cast<int>(kept), run.projectName);
-        expectBoxAndAnswer(dialog, question, kQuestionStyle, IDYES);
-    }
+    const std::string shown = expected::shownName(run.projectName, 2);
+    expectBoxAndAnswer(dialog,
+                       context.commandComLine
+                           ? expected::commandComQuestion(false, static_cast<int>(kept), shown)
+                           : expected::lengthQuestion(static_cast<int>(kept), shown),
+                       kQuestionStyle, IDYES);
     expectNoBox(session.program(), "after \"Generate and run\"");
     waitForScriptToFinish(session, 1);
     expectScript(session.file("SLscript.bat"), run);
@@ -371,8 +390,8 @@ void scriptInMissingDirectory(const CaseContext& context) {
     const MainDialog& dialog = session.dialog();
     dialog.setText(IDC_SCRIPT_NAME, "no-such-folder\\run.bat");
     const std::string told = expected::failedWrite(
-        expected::kCannotWriteScript,
-        session.file("no-such-folder\\run.bat") + "\n" + systemText(ERROR_PATH_NOT_FOUND));
+        expected::kCannotWriteScript, expected::shownName(session.file("no-such-folder\\run.bat")) +
+                                          "\n" + systemText(ERROR_PATH_NOT_FOUND));
     dialog.click(IDC_GENERATE_SCRIPT);
     expectBoxAndAnswer(dialog, told, kStopStyle, IDOK);
     expectNoBox(session.program(), "after the write failure");

@@ -2,8 +2,17 @@
 
 namespace expected {
 
+std::string shownName(const std::string& name, std::size_t characterBytes) {
+    if (name.size() <= 64) return name;
+    const std::size_t end = 30 / characterBytes * characterBytes;
+    return name.substr(0, end) + "\n...(" +
+           std::to_string((name.size() - 2 * end) / characterBytes) + " characters left out)...\n" +
+           name.substr(name.size() - end);
+}
+
 std::string overwriteQuestion(const std::string& scriptName) {
-    return "Warning: '" + scriptName + "'\nfile already exists.\nOverwrite existing file?";
+    return "Warning: '" + shownName(scriptName) +
+           "'\nfile already exists.\nOverwrite existing file?";
 }
 
 std::string failedWrite(const std::string& firstLine, const std::string& reason) {
@@ -12,65 +21,76 @@ std::string failedWrite(const std::string& firstLine, const std::string& reason)
 
 std::string accessDeniedReason(const std::string& folder, bool inProgramFiles) {
     if (inProgramFiles)
-        return "Only administrators may change the folder\n" + folder +
-               "\nInstall the demo in a folder of its own outside\nProgram Files.";
-    return "Your account may not change the folder\n" + folder +
-           "\nAsk the folder's owner to let you change it, or\ninstall the demo in a folder "
+        return "Only administrators may change the folder\n" + shownName(folder) +
+               "\nInstall the demo in a folder of its own outside Program Files.";
+    return "Your account may not change the folder\n" + shownName(folder) +
+           "\nAsk the folder's owner to let you change it, or install the demo in a folder "
            "that you may change.";
 }
 
 std::string writeNotAllowedReason(const std::string& folder) {
-    return "The folder\n" + folder +
-           "\nor its drive does not allow writing. Copy the demo\nto a folder that does and "
+    return "The folder\n" + shownName(folder) +
+           "\nor its drive does not allow writing. Copy the demo to a folder that does and "
            "start it there.";
 }
 
 std::string readOnlyReason(const std::string& file) {
-    return "The file\n" + file +
-           "\nis read-only. Clear its Read-only attribute in its\nProperties.";
+    return "The file\n" + shownName(file) +
+           "\nis read-only. Clear its Read-only attribute in its Properties.";
 }
 
 std::string inUseReason(const std::string& file) {
-    return "Another program has the file\n" + file +
+    return "Another program has the file\n" + shownName(file) +
            "\nopen: the demo, or a browser showing it.\nClose that program and try again.";
 }
 
 std::string folderInTheWayReason(const std::string& file) {
-    return "A folder has the name of the file\n" + file + "\nRename or remove that folder.";
+    return "A folder has the name of the file\n" + shownName(file) +
+           "\nRename or remove that folder.";
 }
 
 std::string forbiddenCharactersReason(const std::string& scriptName) {
-    return "The name '" + scriptName +
-           "' is not allowed: a file name on\nWindows cannot hold ? * < > | \" or control "
-           "characters,\nnor a : other than after a drive letter.";
+    return "The name '" + shownName(scriptName) +
+           "' is not allowed: a file name on Windows cannot hold ? * < > | \" or control "
+           "characters, nor a : other than after a drive letter.";
 }
 
 std::string deviceNameReason(const std::string& scriptName, const std::string& device) {
-    return "The name '" + scriptName + "' is not allowed: " + device +
-           " names a device\non Windows, whatever its extension (so do CON, PRN,\nAUX, NUL, "
+    return "The name '" + shownName(scriptName) + "' is not allowed: " + device +
+           " names a device on Windows, whatever its extension (so do CON, PRN, AUX, NUL, "
            "COM1 to COM9 and LPT1 to LPT9).";
+}
+
+std::string codePageRefusal(const std::string& written) {
+    return "The script name holds characters that the Windows code page lacks: Windows would "
+           "write the script as\n'" +
+           shownName(written) + "'\nChoose a name without them.";
 }
 
 std::string commandComQuestion(bool blanksForRedirections, int keptCharacters,
                                const std::string& demoGets) {
     std::string text;
-    if (blanksForRedirections) {
+    if (blanksForRedirections)
         text +=
-            "Windows 95, 98 and ME cannot pass | < > to the demo:\n"
-            "the script writes them as blanks.\n";
-    }
-    if (keptCharacters >= 0) {
+            "Windows 95, 98 and ME cannot pass | < > to the demo: the script writes them as "
+            "blanks.\n";
+    if (keptCharacters >= 0)
         text +=
-            "Windows 95, 98 and ME read at most 127 characters\nof a script line: the script "
-            "keeps the first\n" +
+            "Windows 95, 98 and ME read at most 127 characters of a script line: the script "
+            "keeps the first " +
             std::to_string(keptCharacters) + " characters of the project name.\n";
-    }
     return text + "The demo will get the project name\n'" + demoGets + "'\nProceed?";
 }
 
+std::string lengthQuestion(int keptCharacters, const std::string& demoGets) {
+    return "The demo takes at most 999 bytes of a project name: the script keeps its first " +
+           std::to_string(keptCharacters) + " characters.\nThe demo will get the project name\n'" +
+           demoGets + "'\nProceed?";
+}
+
 std::string codePagesQuestion(const std::string& demoGets) {
-    return "Windows passes the project name to the demo in its\ncode pages, which lack some of "
-           "its characters:\nthe demo gets others in their place.\nThe demo will get the "
+    return "Windows passes the project name to the demo in its code pages, which lack some of "
+           "its characters: the demo gets others in their place.\nThe demo will get the "
            "project name\n'" +
            demoGets + "'\nProceed?";
 }

@@ -28,6 +28,9 @@ inline constexpr char kCannotWriteScript[] = "Couldn't write to file.";
 inline constexpr char kClearQuestion[] = "All data in results\npage will be erased.\nProceed?";
 inline constexpr char kResultsCleared[] = "Results page cleared.";
 inline constexpr char kCannotWritePage[] = "Can't open HTML file for writing.";
+// A name as a message quotes it: longer than 64 bytes, its first and last
+// characters (of that many bytes each) and how many are left out between.
+std::string shownName(const std::string& name, std::size_t characterBytes = 1);
 std::string overwriteQuestion(const std::string& scriptName);
 
 // A failed write: the first line as ever, a blank line, then why.
@@ -43,6 +46,8 @@ std::string folderInTheWayReason(const std::string& file);
 // A script name refused before anything is opened.
 std::string forbiddenCharactersReason(const std::string& scriptName);
 std::string deviceNameReason(const std::string& scriptName, const std::string& device);
+// A script name typed on the NT line that Windows would write as another.
+std::string codePageRefusal(const std::string& written);
 // The question on Windows 95, 98 and ME before a name that COMMAND.COM cannot
 // carry as typed: "|", "<" or ">" written as blanks, or the name cut to that
 // many characters (none: not cut), and the name that the demo gets.
@@ -51,6 +56,9 @@ std::string commandComQuestion(bool blanksForRedirections, int keptCharacters,
 
 // The question before a name that the code pages change on its way to the demo.
 std::string codePagesQuestion(const std::string& demoGets);
+// The question before a name longer than the demo's 999 bytes, cut to that
+// many characters.
+std::string lengthQuestion(int keptCharacters, const std::string& demoGets);
 
 inline constexpr char kDefaultProjectName[] = "(Enter the name of your project here)";
 inline constexpr char kDefaultScriptName[] = "SLscript.bat";

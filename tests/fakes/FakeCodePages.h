@@ -4,6 +4,7 @@
 //   operators on the way (‰ ‹ › become % < >, “ ” become "), as the system's
 //   best fit does; 1252 has no Cyrillic letters, 437 no "€";
 // - Japanese: 932 for both, whose lead bytes are 81-9F and E0-FC;
+// - UTF-8: 65001 for both, whose characters take up to four bytes;
 // - Cyrillic: Windows 1251, as far as the characters of its bytes B2, B3, B9
 //   (І і №), which in 1252 are the superscript digits.
 #pragma once
@@ -18,6 +19,11 @@ class FakeCodePages : public CodePages {
    public:
     static FakeCodePages westernEuropean() { return FakeCodePages(false); }
     static FakeCodePages japanese() { return FakeCodePages(true); }
+    static FakeCodePages utf8() {  // 65001 for both, which the fake passes as it is
+        FakeCodePages pages(true);
+        pages.utf8_ = true;
+        return pages;
+    }
     static FakeCodePages cyrillic() {
         FakeCodePages pages(false);
         pages.cyrillic_ = true;
@@ -47,8 +53,10 @@ class FakeCodePages : public CodePages {
         return out;
     }
     bool isWindowsLeadByte(char c) const override { return isLeadByte(c); }
+    bool isWindowsUtf8() const override { return utf8_; }
     bool isConsoleLeadByte(char c) const override { return isLeadByte(c); }
-    unsigned windowsCharacter(char c) const override {
+    // The Unicode character that a byte standing alone is; 0 for none.
+    unsigned windowsCharacter(char c) const {
         const auto value = static_cast<unsigned char>(c);
         if (value < 0x80) return value;
         if (doubleByte_)  // the one-byte katakana; lead bytes alone are none
@@ -79,7 +87,7 @@ class FakeCodePages : public CodePages {
 
     bool isLeadByte(char c) const {
         const auto value = static_cast<unsigned char>(c);
-        return doubleByte_ &&
+        return doubleByte_ && !utf8_ &&
                ((value >= 0x81 && value <= 0x9F) || (value >= 0xE0 && value <= 0xFC));
     }
 
@@ -109,4 +117,5 @@ class FakeCodePages : public CodePages {
 
     bool doubleByte_;
     bool cyrillic_ = false;
+    bool utf8_ = false;
 };

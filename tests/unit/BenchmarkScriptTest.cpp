@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/Product.h"
+#include "expected/ExpectedTexts.h"
 #include "fakes/FakeCodePages.h"
 #include "fakes/FakeServices.h"
 #include "fakes/ScriptedMessageBoxes.h"
@@ -27,7 +28,8 @@ constexpr auto kNoLimit = std::string::npos;
 const std::string kOverwriteQuestionEnd = "'\nfile already exists.\nOverwrite existing file?";
 // The fake's words for any failure of that file.
 ShownMessage couldNotWrite(const std::string& file) {
-    return {"Couldn't write to file.\n\n" + file + "\nThe system cannot find the path.",
+    return {"Couldn't write to file.\n\n" + expected::shownName(file) +
+                "\nThe system cannot find the path.",
             product::kMessageTitle, 16};
 }
 
@@ -100,7 +102,7 @@ class ScriptFileTest : public ::testing::Test {
     ScriptedMessageBoxes boxes_;
     FakeWriteFailures failures_;
     FakeAdministratorRights rights_;
-    WriteReporter reporter_{boxes_, failures_, rights_};
+    WriteReporter reporter_{boxes_, failures_, rights_, kWestern};
 };
 }  // namespace
 

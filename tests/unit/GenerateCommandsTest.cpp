@@ -166,20 +166,34 @@ TEST(GenerateScript, ReadsTheNameBoxesButNotTheHiddenEdits) {
     EXPECT_EQ(h.window.itemText(IDC_GRAY_LEVEL), "169");
 }
 
-// Whatever the box holds (a set text passes its limit; under Wine typing
+// Whatever the box holds (a set text passes its limit; the NT line's typing
 // counts characters), the name kept has at most 999 bytes, in whole
-// characters: on Japanese Windows ポ is 83 7C.
+// characters (on Japanese Windows ポ is 83 7C, in UTF-8 テ is E3 83 86), and
+// the user is asked first, shown the name's ends.
 TEST(GenerateScript, AProjectNameIsCutAtTheLengthTheDemoKeeps) {
-    std::string po;
-    for (int i = 0; i < 600; ++i) po += "\x83\x7c";
+    std::string po, te;
+    for (int i = 0; i < 600; ++i) po += "\x83\x7c", te += "\xe3\x83\x86";
+    const auto asked = [](int characters, const std::string& start, int leftOut,
+                          const std::string& end) {
+        return "The demo takes at most 999 bytes of a project name: the script keeps its first " +
+               std::to_string(characters) + " characters.\nThe demo will get the project name\n'" +
+               start + "\n...(" + std::to_string(leftOut) + " characters left out)...\n" + end +
+               "'\nProceed?";
+    };
     const struct {
         FakeCodePages codePages;
         std::string boxText;
         std::string kept;
+        std::string question;
     } cases[] = {
-        {FakeCodePages::westernEuropean(), std::string(5000, 'n'), std::string(999, 'n')},
-        {FakeCodePages::japanese(), po, po.substr(0, 998)},
-        {FakeCodePages::japanese(), "a" + po, "a" + po.substr(0, 998)},
+        {FakeCodePages::westernEuropean(), std::string(5000, 'n'), std::string(999, 'n'),
+         asked(999, std::string(30, 'n'), 939, std::string(30, 'n'))},
+        {FakeCodePages::japanese(), po, po.substr(0, 998),
+         asked(499, po.substr(0, 30), 469, po.substr(0, 30))},
+        {FakeCodePages::japanese(), "a" + po, "a" + po.substr(0, 998),
+         asked(500, "a" + po.substr(0, 28), 470, po.substr(0, 30))},
+        {FakeCodePages::utf8(), "a" + te, "a" + te.substr(0, 996),
+         asked(333, "a" + te.substr(0, 27), 313, te.substr(0, 30))},
     };
     for (const auto& c : cases) {
         DialogHarness h;
@@ -188,6 +202,7 @@ TEST(GenerateScript, AProjectNameIsCutAtTheLengthTheDemoKeeps) {
         h.window.setItemText(IDC_PROJECT_NAME, c.boxText);
         h.window.click(IDC_GENERATE_SCRIPT);
         EXPECT_EQ(h.settings.projectName, c.kept);
+        EXPECT_EQ(texts(h.window), (std::vector<std::string>{c.question, kSaved}));
     }
 }
 
@@ -198,13 +213,13 @@ TEST(GenerateScript, WindowsLineDecidesTheQuestionAndTheStart) {
     constexpr auto kCmd = BatchInterpreter::kCmd;
     constexpr auto k9x = BatchInterpreter::kCommandCom;
     const std::string redirections =
-        "Windows 95, 98 and ME cannot pass | < > to the demo:\nthe script writes them as blanks.\n";
+        "Windows 95, 98 and ME cannot pass | < > to the demo: the script writes them as blanks.\n";
     const std::string cutTo25 =
-        "Windows 95, 98 and ME read at most 127 characters\nof a script line: the script keeps "
-        "the first\n25 characters of the project name.\n";
+        "Windows 95, 98 and ME read at most 127 characters of a script line: the script keeps "
+        "the first 25 characters of the project name.\n";
     const std::string converted =
-        "Windows passes the project name to the demo in its\ncode pages, which lack some of its "
-        "characters:\nthe demo gets others in their place.\n";
+        "Windows passes the project name to the demo in its code pages, which lack some of its "
+        "characters: the demo gets others in their place.\n";
     const auto willGet = [](const std::string& name) {
         return "The demo will get the project name\n'" + name + "'\nProceed?";
     };

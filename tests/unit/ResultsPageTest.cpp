@@ -10,6 +10,7 @@
 #include "common/Product.h"
 #include "common/WriteReporter.h"
 #include "expected/ExpectedTexts.h"
+#include "fakes/FakeCodePages.h"
 #include "fakes/FakeServices.h"
 #include "fakes/ScriptedMessageBoxes.h"
 
@@ -19,7 +20,8 @@ struct Writer {
     ScriptedMessageBoxes boxes;
     FakeWriteFailures failures;
     FakeAdministratorRights rights;
-    WriteReporter reporter{boxes, failures, rights};
+    FakeCodePages codePages = FakeCodePages::westernEuropean();
+    WriteReporter reporter{boxes, failures, rights, codePages};
 };
 }  // namespace
 #include "results/ResultsPage.h"
@@ -40,7 +42,8 @@ const std::string kSite = product::kSiteAddress;
 const std::string kHost = product::kSiteHost;
 // The fake's words for any failure of that file.
 ShownMessage cantWrite(const std::string& file) {
-    return {"Can't open HTML file for writing.\n\n" + file + "\nThe system cannot find the path.",
+    return {"Can't open HTML file for writing.\n\n" + expected::shownName(file) +
+                "\nThe system cannot find the path.",
             "Solanthra v1.1a", 16};
 }
 const ShownMessage kQuestion{"All data in results\npage will be erased.\nProceed?",

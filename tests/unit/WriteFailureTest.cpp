@@ -54,44 +54,44 @@ TEST(FailedWrite, EachCauseSaysWhyOnEveryWrite) {
     const Cause causes[] = {
         {WriteFault::kAccessDenied, false,
          "Only administrators may change the folder\n" + folder +
-             "\nStart the script generator as administrator, or install\nthe demo in a folder "
+             "\nStart the script generator as administrator, or install the demo in a folder "
              "of its own outside Program Files."},
         {WriteFault::kAccessDenied, true,
          "Only administrators may change the folder\n" + folder +
-             "\nInstall the demo in a folder of its own outside\nProgram Files."},
+             "\nInstall the demo in a folder of its own outside Program Files."},
         {WriteFault::kAccessDenied, false,
          "Only administrators may change the folder\n" + folder +
-             "\nInstall the demo in a folder of its own outside\nProgram Files.",
+             "\nInstall the demo in a folder of its own outside Program Files.",
          false},
         {WriteFault::kAccessDenied, false,
          "Your account may not change the folder\n" + folder +
-             "\nStart the script generator as administrator, or ask\nthe folder's owner to "
+             "\nStart the script generator as administrator, or ask the folder's owner to "
              "let you change it.",
          true, false},
         {WriteFault::kAccessDenied, true,
          "Your account may not change the folder\n" + folder +
-             "\nAsk the folder's owner to let you change it, or\ninstall the demo in a folder "
+             "\nAsk the folder's owner to let you change it, or install the demo in a folder "
              "that you may change.",
          true, false},
         {WriteFault::kHiddenFile, false,
          "The file\n" + file +
-             "\nis hidden, and Windows lets no program replace a hidden\nfile. Clear its "
-             "Hidden attribute in its Properties, or\nchoose another name."},
+             "\nis hidden, and Windows lets no program replace a hidden file. Clear its "
+             "Hidden attribute in its Properties, or choose another name."},
         {WriteFault::kSystemFile, false,
          "The file\n" + file +
              "\nis a system file, which Windows lets no program replace.\nClear its System "
-             "attribute (attrib -s in a command\nprompt), or choose another name."},
+             "attribute (attrib -s in a command prompt), or choose another name."},
         {WriteFault::kNetworkFolder, false,
          "The network folder\n" + folder +
-             "\ntakes no files from you: its share does not allow it,\nand administrator "
-             "rights do not change that. Ask the\nshare's owner, or install the demo on a "
+             "\ntakes no files from you: its share does not allow it, and administrator "
+             "rights do not change that. Ask the share's owner, or install the demo on a "
              "local disk."},
         {WriteFault::kWriteNotAllowed, false,
          "The folder\n" + folder +
-             "\nor its drive does not allow writing. Copy the demo\nto a folder that does "
+             "\nor its drive does not allow writing. Copy the demo to a folder that does "
              "and start it there."},
         {WriteFault::kReadOnlyFile, false,
-         "The file\n" + file + "\nis read-only. Clear its Read-only attribute in its\nProperties."},
+         "The file\n" + file + "\nis read-only. Clear its Read-only attribute in its Properties."},
         {WriteFault::kFolderInTheWay, false,
          "A folder has the name of the file\n" + file + "\nRename or remove that folder."},
         {WriteFault::kCdRom, false,
@@ -194,17 +194,19 @@ TEST(FailedWrite, TheFirstCauseThatFitsIsTold) {
 // existing file of that name is neither asked about nor touched.
 TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
     const std::string characters =
-        "' is not allowed: a file name on\nWindows cannot hold ? * < > | \" or control "
-        "characters,\nnor a : other than after a drive letter.";
+        "' is not allowed: a file name on Windows cannot hold ? * < > | \" or control "
+        "characters, nor a : other than after a drive letter.";
     const std::string devices =
-        " names a device\non Windows, whatever its extension (so do CON, PRN,\nAUX, NUL, COM1 "
+        " names a device on Windows, whatever its extension (so do CON, PRN, AUX, NUL, COM1 "
         "to COM9 and LPT1 to LPT9).";
     enum CodePage { k1252, k932, k1251 };
     struct Row {
         std::string typed;
         std::string refusal;  // empty: the script is written
         CodePage codePage = k1252;
+        std::u16string unicode = u"";  // typed in the NT line's box, read as `typed`
     };
+    const std::string longName = std::string(100, 'n') + "?";
     const Row rows[] = {
         {"NUL", "The name 'NUL.bat' is not allowed: NUL" + devices},
         {"aux.bat", "The name 'aux.bat' is not allowed: AUX" + devices},
@@ -229,6 +231,13 @@ TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
         {"nul-run", ""},
         {"\x83|\x83\\", "", k932},  // two-byte characters whose second bytes read | and backslash
         {"\x83|", "The name '\x83|.bat" + characters},  // the same bytes, but in code page 1252
+        {longName, "The name '" + longName.substr(0, 30) + "\n...(45 characters left out)...\n" +
+                       longName.substr(75) + ".bat" + characters},
+        // Full-width ..\ becomes ..\ by best fit, ? in the fake: either way not the name typed.
+        {"???fwup",
+         "The script name holds characters that the Windows code page lacks: Windows would "
+         "write the script as\n'???fwup.bat'\nChoose a name without them.",
+         k1252, u"\uff0e\uff0e\uff3cfwup"},
     };
 #ifdef _WIN32
     // On Windows these names are the devices themselves, and Wine's file
@@ -251,7 +260,11 @@ TEST(ScriptName, NamesThatAreNoFileAreRefusedBeforeAnythingOpens) {
             std::filesystem::create_directories((h.installation.path() / file).parent_path());
             h.installation.write(file, "old");
         }
-        h.window.type(IDC_SCRIPT_NAME, row.typed);
+        if (row.unicode.empty()) {
+            h.window.type(IDC_SCRIPT_NAME, row.typed);
+        } else {
+            h.window.type(IDC_SCRIPT_NAME, row.unicode, h.codePages);
+        }
         h.window.click(IDC_GENERATE_SCRIPT);
         ASSERT_EQ(h.window.messages.size(), 1u);
         if (row.refusal.empty()) {
@@ -335,21 +348,21 @@ TEST(AdministratorOffer, AskedOnlyWhenStartingAgainCouldHelp) {
             {std::string(row.inProgramFiles ? "Only administrators may change the folder\n"
                                             : "Your account may not change the folder\n") +
                  kFolder +
-                 "\nwhere the demo is installed, so the script generator\ncannot write its "
+                 "\nwhere the demo is installed, so the script generator cannot write its "
                  "scripts or the results page there.\n\nStart the script generator again as "
                  "administrator?\n" +
                  (row.userAccountControl
-                      ? "Yes: Windows asks for your consent or an administrator's\npassword, "
-                        "then the script generator starts again\nwith administrator rights. "
+                      ? "Yes: Windows asks for your consent or an administrator's password, "
+                        "then the script generator starts again with administrator rights.\n"
                         "No: it goes on without."
-                      : "Yes: Windows asks for an administrator's account and\npassword, then "
-                        "the script generator starts again\nas that account. No: it goes on "
+                      : "Yes: Windows asks for an administrator's account and password, then "
+                        "the script generator starts again as that account.\nNo: it goes on "
                         "without."),
              "Solanthra v1.1a", 52}};
         std::vector<ShownMessage> told = row.asked ? question : std::vector<ShownMessage>{};
         if (row.start == AdministratorStart::Outcome::kFailed)
             told.push_back(
-                {"The script generator could not start again as\nadministrator:\nThe "
+                {"The script generator could not start again as administrator:\nThe "
                  "specified service does not exist.\n\nIt goes on without "
                  "administrator rights.",
                  "Solanthra v1.1a", 16});
