@@ -25,7 +25,6 @@ const FakeCodePages kJapanese = FakeCodePages::japanese();
 const ScriptReader kCmdReader{kCmd, kWestern};
 constexpr auto kNoLimit = std::string::npos;
 
-const std::string kOverwriteQuestionEnd = "'\nfile already exists.\nOverwrite existing file?";
 // The fake's words for any failure of that file.
 ShownMessage couldNotWrite(const std::string& file) {
     return {"Couldn't write to file.\n\n" + expected::shownName(file) +
@@ -316,7 +315,7 @@ TEST_F(ScriptFileTest, OverwritesAnExistingFileOnYes) {
     ASSERT_TRUE(writeBenchmarkScript(settings, reporter_, kCmdReader));
     ASSERT_EQ(boxes_.shown.size(), 1u);
     EXPECT_EQ(boxes_.shown[0],
-              (ShownMessage{"Warning: '" + settings.scriptName + kOverwriteQuestionEnd,
+              (ShownMessage{expected::overwriteQuestion(settings.scriptName),
                             product::kMessageTitle, 52}));
     EXPECT_EQ(fileBytes(settings.scriptName).rfind("@echo off\r\n", 0), 0u);
 }
