@@ -1,10 +1,14 @@
 #include "Session.h"
 
 #include "Expect.h"
+#include "Screen.h"
 #include "expected/ExpectedTexts.h"
 #include "resource.h"
 
 std::unique_ptr<RunningProgram> startProgram(const Installation& install, const StartFiles& files) {
+    // What the program shows must be its own, not what an earlier one left.
+    if (!waitUntilScreenIsClear(kReaction))
+        fail("the screen still shows windows of earlier programs");
     if (files.demoConfig) writeFileBytes(install.inInstall("rumo11.cfg"), *files.demoConfig);
     if (files.resultsPage) writeFileBytes(install.inInstall("results.htm"), *files.resultsPage);
     if (files.userCopies) {
