@@ -129,8 +129,10 @@ bool repaintDesktop(Milliseconds timeout) {
 
 bool waitUntilScreenIsClear(Milliseconds timeout) {
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    return repaintDesktop(timeout) &&
-           waitUntil([&] { return ScreenArea(screen).oneColour(); }, timeout, Milliseconds{100});
+    // A window that closes meanwhile (a script's console a moment after the
+    // script) leaves its picture too: the desktop paints again each time.
+    return waitUntil([&] { return repaintDesktop(timeout) && ScreenArea(screen).oneColour(); },
+                     timeout, Milliseconds{100});
 }
 
 const char* iconKindName(IconKind kind) {

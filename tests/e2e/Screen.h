@@ -51,8 +51,8 @@ bool waitUntilPainted(HWND window, Milliseconds timeout);
 // the desktop shows through, until the desktop paints again (Wine 8 and
 // Windows repaint it at once): has the desktop paint now, and waits until it has.
 bool repaintDesktop(Milliseconds timeout);
-// Repaints the desktop and waits until the screen shows nothing else: no
-// window of an earlier program, open or left behind.
+// Repaints the desktop until the screen shows nothing else: no window of an
+// earlier program, open or left behind.
 bool waitUntilScreenIsClear(Milliseconds timeout);
 
 // Writes the whole screen as a 24-bit BMP; false when it cannot.
