@@ -23,8 +23,7 @@ HWND expectAboutDialog(const Session& session) {
 
 void closeWithEscape(const MainDialog& dialog, HWND about) {
     dialog.postKey(VK_ESCAPE);
-    expect(waitUntil([&] { return !IsWindow(about); }, kReaction),
-           "Escape did not close the About dialog");
+    expect(waitUntilClosed(about), "Escape did not close the About dialog");
     dialog.settle();
 }
 

@@ -102,9 +102,27 @@ Outcome runCase(const E2eCase& c, const CaseContext& context) {
         return {Outcome::kFailed, std::string("unexpected error: ") + error.what()};
     }
 }
+
+// The driver measures and reads the screen in physical pixels, as a test tool on
+// Windows must since Vista: a DPI-unaware process sees every other window and
+// pixel scaled to 96 DPI (Wine 10 does the same; Wine 8 scaled nothing). Per
+// monitor v2 where Windows 10 1703 or Wine has it, else system awareness.
+void becomeDpiAware() {
+    using SetContext = BOOL(WINAPI*)(HANDLE);
+    const auto setContext = reinterpret_cast<SetContext>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDpiAwarenessContext")));
+    const auto perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+    if (setContext == nullptr || !setContext(perMonitorV2)) SetProcessDPIAware();
+}
 }  // namespace
 
 int main(int argc, char** argv) {
+    becomeDpiAware();
+    // Wine 10 gives the driver, started by the desktop's explorer, a console
+    // window of its own (Wine 8 the terminal's console, without one), which
+    // would stand on the screen under test and take the scripts' output: the
+    // driver leaves it, and each script opens its own window, as on Windows.
+    if (GetConsoleWindow() != nullptr) FreeConsole();
     const Options options = parseOptions(argc, argv);
     Report report(options.logPath);
     const std::string payload = options.payloadDirectory + "\\";

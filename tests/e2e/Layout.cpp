@@ -253,14 +253,13 @@ std::string clipped(const Ruler& ruler, HWND control) {
            std::to_string(room.cy);
 }
 
-// Whether the picture control shows the art's deep blue somewhere in its top left quarter.
+// Whether the picture control shows the art's deep blue in most of its top left quarter.
 bool showsTheArt(HWND picture) {
-    RECT client{};
-    GetClientRect(picture, &client);
+    const ScreenArea shown(picture);
     int blue = 0, samples = 0;
-    for (int y = 0; y < client.bottom / 2; y += 3) {
-        for (int x = 0; x < client.right / 2; x += 3) {
-            const COLORREF c = pixelInWindow(picture, x, y);
+    for (int y = 0; y < shown.height() / 2; y += 3) {
+        for (int x = 0; x < shown.width() / 2; x += 3) {
+            const COLORREF c = shown.at(x, y);
             ++samples;
             if (GetBValue(c) > GetRValue(c) + 40) ++blue;
         }
@@ -337,7 +336,8 @@ void expectLayoutFitsTheScreen(HWND dialog, const std::string& program, int temp
                                  std::abs(2 * (now.top - frame.top) - (fh - h)) <= 2;
             if (!centred || !fills || w > fw || h > fh)
                 report("the picture is " + describe(now) + " in its frame " + describe(frame));
-            if (!showsTheArt(shown[i])) report("the picture does not show the art");
+            if (!waitUntil([&] { return showsTheArt(shown[i]); }, kReaction))
+                report("the picture does not show the art");
         }
         // The swatches and the resolution list: lines as high as the template's font makes them.
         if (lstrcmpiA(classOf(shown[i]).c_str(), "ListBox") == 0) {

@@ -26,7 +26,7 @@ IconKind iconOnceDrawn(HWND box) {
             kind = classifyIcon(icon);
             return kind != IconKind::unknown;
         },
-        Milliseconds{3000});
+        kReaction);
     return kind;
 }
 }  // namespace
@@ -71,9 +71,13 @@ void answerModal(HWND modal, int buttonId) {
     HWND button = GetDlgItem(modal, buttonId);
     if (button == nullptr) fail("the window has no button " + std::to_string(buttonId));
     PostMessageA(button, BM_CLICK, 0, 0);
-    if (!waitUntil([&] { return !IsWindow(modal); }, kReaction)) {
+    if (!waitUntilClosed(modal)) {
         fail("the window stayed open after button " + std::to_string(buttonId));
     }
+}
+
+bool waitUntilClosed(HWND window) {
+    return waitUntil([&] { return !IsWindow(window); }, kReaction) && repaintDesktop(kReaction);
 }
 
 namespace {

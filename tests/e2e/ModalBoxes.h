@@ -44,3 +44,5 @@ void expectNoBox(const RunningProgram& program, const std::string& when);
 
 // Clicks a button of a modal window and waits until that window is gone.
 void answerModal(HWND modal, int buttonId);
+// Waits until the window is gone and the desktop has painted where it was.
+bool waitUntilClosed(HWND window);

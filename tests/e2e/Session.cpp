@@ -1,10 +1,32 @@
 #include "Session.h"
 
 #include "Expect.h"
+#include "Screen.h"
 #include "expected/ExpectedTexts.h"
 #include "resource.h"
 
+namespace {
+BOOL CALLBACK listVisibleWindow(HWND window, LPARAM list) {
+    if (!IsWindowVisible(window)) return TRUE;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    char caption[128] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    *reinterpret_cast<std::string*>(list) += " " + windowClass(window) + " \"" +
+                                             printable(caption) + "\" of process " +
+                                             std::to_string(processId) + ";";
+    return TRUE;
+}
+}  // namespace
+
 std::unique_ptr<RunningProgram> startProgram(const Installation& install, const StartFiles& files) {
+    // What the program shows must be its own, not what an earlier one left.
+    if (!waitUntilScreenIsClear(kReaction)) {
+        std::string windows;
+        EnumWindows(listVisibleWindow, reinterpret_cast<LPARAM>(&windows));
+        fail("the screen still shows more than the desktop; its windows:" +
+             (windows.empty() ? std::string(" none") : windows));
+    }
     if (files.demoConfig) writeFileBytes(install.inInstall("rumo11.cfg"), *files.demoConfig);
     if (files.resultsPage) writeFileBytes(install.inInstall("results.htm"), *files.resultsPage);
     if (files.userCopies) {
