@@ -114,6 +114,28 @@ void becomeDpiAware() {
     const auto perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
     if (setContext == nullptr || !setContext(perMonitorV2)) SetProcessDPIAware();
 }
+
+// What the program finds, with the token it inherits from the driver: from
+// Vista on whether that token is elevated, before it membership of the
+// Administrators group.
+bool programRunsAsAdministrator(bool beforeVista) {
+    if (beforeVista) {
+        BYTE sid[SECURITY_MAX_SID_SIZE];
+        DWORD size = sizeof sid;
+        BOOL member = FALSE;
+        return CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, sid, &size) &&
+               CheckTokenMembership(nullptr, sid, &member) && member;
+    }
+    HANDLE token = nullptr;
+    TOKEN_ELEVATION elevation = {};
+    DWORD size = 0;
+    const bool elevated = OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token) &&
+                          GetTokenInformation(token, TokenElevation, &elevation,
+                                              sizeof elevation, &size) &&
+                          elevation.TokenIsElevated != 0;
+    if (token != nullptr) CloseHandle(token);
+    return elevated;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,6 +159,7 @@ int main(int argc, char** argv) {
         if (options.windows == beforeVista) context.programSeesLocalAppData = false;
     }
     if (!context.programSeesLocalAppData) hideLocalAppDataFromPrograms();
+    context.programIsAdministrator = programRunsAsAdministrator(!context.programSeesLocalAppData);
     DWORD binaryType = 0;
     if (context.commandComLine && GetBinaryTypeA(context.payload.program.c_str(), &binaryType) &&
         binaryType == SCS_64BIT_BINARY) {

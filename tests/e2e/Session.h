@@ -22,6 +22,11 @@ struct CaseContext {
     bool themed = false;
     // Windows 95 to XP have no %LOCALAPPDATA%, so the user's copies stay unseen.
     bool programSeesLocalAppData = true;
+    // Whether the program, on the NT line, runs as administrator as it judges
+    // it: Wine 8 gives every program a full administrator's token, Wine 10 an
+    // unelevated one on Vista and later, as Windows gives an administrator
+    // under UAC; the program then offers to start again as administrator.
+    bool programIsAdministrator = true;
 };
 
 // Files placed in the installation before the program starts.

@@ -16,13 +16,32 @@ const char kOldResults[] = "<html><body>old results<!--end--></body></html>";
 
 const char kProgramFiles[] = "C:\\Program Files (x86)\\Solanthra e2e";
 
+bool inProgramFiles(const Installation& install) {
+    return install.installDirectory().rfind(kProgramFiles, 0) == 0;
+}
+
 // A locked folder: Windows 95 to ME, which have no administrators, say only
-// that it takes no writes; the others whether it is under Program Files.
+// that it takes no writes; the others whether it is under Program Files, and
+// to a program that is no administrator that starting as one may help.
 std::string lockedFolderReason(const CaseContext& context, const Installation& install) {
     const std::string& folder = install.installDirectory();
     return context.commandComLine
                ? expected::writeNotAllowedReason(folder)
-               : expected::accessDeniedReason(folder, folder.rfind(kProgramFiles, 0) == 0);
+               : expected::accessDeniedReason(folder, inProgramFiles(install),
+                                              !context.programIsAdministrator);
+}
+
+// A program that is no administrator asks at start-up whether to start again
+// as one: No goes on.
+void declineToStartAsAdministrator(const CaseContext& context, const RunningProgram& program,
+                                   const Installation& install) {
+    if (context.commandComLine || context.programIsAdministrator) return;
+    const ShownBox box = waitForBox(program, kProgramStart);
+    expectEqual(box.text,
+                expected::administratorOffer(install.installDirectory(), inProgramFiles(install)),
+                "start-up question");
+    expect(box.icon == IconKind::exclamation, "the start-up question does not show its icon");
+    answerModal(box.window, IDNO);
 }
 
 // An existing file in a locked folder: root's immutable file is refused like
@@ -61,6 +80,7 @@ void lockedFolderAtStartUpAndGenerate(const CaseContext& context) {
     const WriteLock& lock = locked.lock;
 
     auto program = startProgram(install);  // with no results.htm
+    declineToStartAsAdministrator(context, *program, install);
     const ShownBox box = waitForBox(*program, kProgramStart);
     expectEqual(
         box.text,
@@ -103,6 +123,7 @@ void lockedFolderKeepsTheResultsPage(const CaseContext& context) {
     const WriteLock& lock = locked.lock;
 
     auto program = startProgram(install);
+    declineToStartAsAdministrator(context, *program, install);
     HWND window = program->waitForWindow("#32770", expected::kDialogCaption, kProgramStart);
     MainDialog dialog(*program, window);
     dialog.settle();

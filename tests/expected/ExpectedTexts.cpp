@@ -19,13 +19,31 @@ std::string failedWrite(const std::string& firstLine, const std::string& reason)
     return firstLine + "\n\n" + reason;
 }
 
-std::string accessDeniedReason(const std::string& folder, bool inProgramFiles) {
+std::string accessDeniedReason(const std::string& folder, bool inProgramFiles,
+                               bool administratorWouldHelp) {
     if (inProgramFiles)
         return "Only administrators may change the folder\n" + shownName(folder) +
-               "\nInstall the demo in a folder of its own outside Program Files.";
+               (administratorWouldHelp ? "\nStart the script generator as administrator, or "
+                                         "install the demo in a folder of its own outside "
+                                         "Program Files."
+                                       : "\nInstall the demo in a folder of its own outside "
+                                         "Program Files.");
     return "Your account may not change the folder\n" + shownName(folder) +
-           "\nAsk the folder's owner to let you change it, or install the demo in a folder "
-           "that you may change.";
+           (administratorWouldHelp
+                ? "\nStart the script generator as administrator, or ask the folder's owner to "
+                  "let you change it."
+                : "\nAsk the folder's owner to let you change it, or install the demo in a "
+                  "folder that you may change.");
+}
+
+std::string administratorOffer(const std::string& folder, bool inProgramFiles) {
+    return (inProgramFiles ? "Only administrators may change the folder\n"
+                           : "Your account may not change the folder\n") +
+           shownName(folder) +
+           "\nwhere the demo is installed, so the script generator cannot write its scripts "
+           "or the results page there.\n\nStart the script generator again as administrator?\n"
+           "Yes: Windows asks for your consent or an administrator's password, then the script "
+           "generator starts again with administrator rights.\nNo: it goes on without.";
 }
 
 std::string writeNotAllowedReason(const std::string& folder) {

@@ -35,9 +35,13 @@ std::string overwriteQuestion(const std::string& scriptName);
 
 // A failed write: the first line as ever, a blank line, then why.
 std::string failedWrite(const std::string& firstLine, const std::string& reason);
-// Why, for a program that runs as administrator already (every program under
-// Wine), in a folder under Program Files or elsewhere.
-std::string accessDeniedReason(const std::string& folder, bool inProgramFiles);
+// Why, in a folder under Program Files or elsewhere, for a program that runs
+// as administrator already (every program under Wine 8) or that may start
+// again as one (under Wine 10, whose programs run unelevated as Vista's do).
+std::string accessDeniedReason(const std::string& folder, bool inProgramFiles,
+                               bool administratorWouldHelp = false);
+// The question at start-up in such a folder, on Vista and later.
+std::string administratorOffer(const std::string& folder, bool inProgramFiles);
 // Windows 95, 98 and ME, which have no administrators.
 std::string writeNotAllowedReason(const std::string& folder);
 std::string readOnlyReason(const std::string& file);
