@@ -3,8 +3,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <cstdlib>
-
 #include "win32/AboutDialog.h"
 #include "win32/LateFunctions.h"
 #include "win32/Win32ColorListBox.h"
@@ -34,12 +32,9 @@ std::optional<std::u16string> Win32DialogWindow::unicodeItemText(int id) const {
     const auto text = loadedFunction<Text>("user32.dll", "GetWindowTextW");
     if (!windowsNtLine() || !text) return std::nullopt;
     constexpr int kRoom = 32768;
-    auto* unicode = static_cast<wchar_t*>(std::malloc(kRoom * sizeof(wchar_t)));
-    if (!unicode) return std::nullopt;
-    const int length = text(GetDlgItem(dialog_, id), unicode, kRoom);
-    std::u16string read(reinterpret_cast<const char16_t*>(unicode),
-                        std::size_t(length > 0 ? length : 0));
-    std::free(unicode);
+    std::u16string read(kRoom, u'\0');
+    const int length = text(GetDlgItem(dialog_, id), reinterpret_cast<LPWSTR>(read.data()), kRoom);
+    read.resize(std::size_t(length > 0 ? length : 0));
     return read;
 }
 
